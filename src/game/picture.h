@@ -1,0 +1,34 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace vorlin {
+
+// A picture in the frame's pixel format: 32 bits a pixel, 0xAARRGGBB in memory order of the
+// machine word (the layout of QImage::Format_RGB32, alpha always 0xFF in loaded pictures).
+// Masks are pure black (0xFF000000) on pure white (0xFFFFFFFF).
+struct Picture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+
+    Picture() = default;
+    Picture(int w, int h, std::uint32_t fill = 0xFF000000u)
+        : width(w), height(h), pixels(static_cast<std::size_t>(w) * h, fill) {}
+
+    bool empty() const { return width <= 0 || height <= 0; }
+    std::uint32_t* row(int y) { return pixels.data() + static_cast<std::size_t>(y) * width; }
+    const std::uint32_t* row(int y) const {
+        return pixels.data() + static_cast<std::size_t>(y) * width;
+    }
+    std::uint32_t at(int x, int y) const { return row(y)[x]; }
+};
+
+// A sprite sheet: the mask and the colour picture of identical layout.
+struct SpritePair {
+    Picture mask;
+    Picture colour;
+};
+
+} // namespace vorlin
