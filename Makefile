@@ -1,0 +1,48 @@
+# Vorlin: two commands on a fresh Debian machine.
+#   make run   installs what is missing, builds, generates dati/ and starts the game
+#   make test  the same set-up, then every test (unit, gui, e2e)
+
+BUILD ?= build
+PREFIX ?= /usr/local
+PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libxrandr-dev libx11-dev \
+	fonts-liberation2 googletest libgtest-dev libgmock-dev libbenchmark-dev \
+	xvfb xauth xdotool imagemagick x11-xserver-utils xserver-xorg-core xserver-xorg-video-dummy \
+	desktop-file-utils util-linux
+
+.PHONY: run test bench install screenshots deps build
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
+	  echo "vorlin: no display found (DISPLAY is not set); run it on a desktop, or headless with: xvfb-run -s '-screen 0 1024x768x24' $(BUILD)/vorlin"; \
+	  exit 1; fi
+	$(BUILD)/vorlin
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure --timeout 600 -j2
+
+bench: build
+	cmake --build $(BUILD) --target bench
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+screenshots: build
+	cmake --build $(BUILD) --target screenshots
+
+build: deps
+	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD)
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || printf '%s ' $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing missing packages: $$missing"; \
+	  if [ "$$(id -u)" = 0 ]; then \
+	    apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y $$missing; \
+	  elif command -v sudo >/dev/null 2>&1 && sudo apt-get update && sudo DEBIAN_FRONTEND=noninteractive apt-get install -y $$missing; then \
+	    :; \
+	  else \
+	    echo "Cannot install packages here. Run: sudo apt-get install -y $$missing"; exit 1; \
+	  fi; \
+	fi

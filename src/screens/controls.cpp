@@ -1,0 +1,262 @@
+#include "controls.h"
+
+#include "painted_controls.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include <cmath>
+#include <stdexcept>
+
+namespace vorlin {
+
+namespace {
+
+const char* kForeProperty = "vorlinForeColour";
+const char* kBackProperty = "vorlinBackColour";
+constexpr int kBlack = 0x000000;
+
+// Both design fonts, Arial and MS Sans Serif, are drawn with Liberation Sans (Arial's metrics),
+// sized in pixels as on a 96-dpi screen so the layout does not depend on the desktop's dpi.
+QFont fontFor(const FontSpec& spec) {
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(static_cast<int>(std::lround(spec.pointSize * 96.0 / 72.0)));
+    font.setBold(spec.bold);
+    font.setItalic(spec.italic);
+    font.setUnderline(spec.underline);
+    return font;
+}
+
+Qt::Alignment alignmentFor(TextAlign align) {
+    switch (align) {
+    case TextAlign::Centre: return Qt::AlignHCenter | Qt::AlignTop;
+    case TextAlign::Right: return Qt::AlignRight | Qt::AlignTop;
+    case TextAlign::Left: break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+bool isLabel(const ControlSpec& spec) {
+    return spec.kind == ControlKind::Label || spec.kind == ControlKind::Image;
+}
+
+} // namespace
+
+QColor colourFromBgr(int bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+
+Controls::Controls(QWidget* form, const std::vector<ControlSpec>& inventory) {
+    for (const ControlSpec& spec : inventory) {
+        if (spec.kind == ControlKind::Timer || spec.kind == ControlKind::ResolutionControl)
+            continue;
+        QWidget* widget = create(form, spec);
+        widget->setObjectName(QString::fromLatin1(spec.name));
+        widget->setGeometry(spec.x, spec.y, spec.width, spec.height);
+        widget->setProperty(kForeProperty, spec.foreColour);
+        widget->setProperty(kBackProperty, spec.backColour);
+        widgets_[spec.name] = widget;
+        specs_[spec.name] = &spec;
+        ordered_.push_back(&spec);
+        restyle(spec.name);
+        if (spec.hidden) widget->hide();
+        if (spec.disabled) widget->setEnabled(false);
+    }
+    // Stacking: listed first is on top, and labels lie beneath the boxed controls of their
+    // container. Raising from the back to the front leaves the first listed on top.
+    for (bool labels : {true, false})
+        for (auto it = ordered_.rbegin(); it != ordered_.rend(); ++it)
+            if (isLabel(**it) == labels) widgets_[(*it)->name]->raise();
+}
+
+QWidget* Controls::create(QWidget* form, const ControlSpec& spec) {
+    QWidget* parent = spec.container ? widget(spec.container) : form;
+    switch (spec.kind) {
+    case ControlKind::Label: {
+        QLabel* label = spec.handCursor ? new ClickableLabel(parent) : new QLabel(parent);
+        label->setTextFormat(Qt::PlainText);
+        label->setText(QString::fromUtf8(spec.caption));
+        label->setAlignment(alignmentFor(spec.align));
+        label->setWordWrap(true);
+        label->setFont(fontFor(spec.font));
+        if (spec.handCursor) label->setCursor(Qt::PointingHandCursor);
+        return label;
+    }
+    case ControlKind::Image: return new QLabel(parent);
+    case ControlKind::Button: {
+        auto* button = new QPushButton(QString::fromUtf8(spec.caption), parent);
+        button->setFont(fontFor(spec.font));
+        button->setFocusPolicy(Qt::TabFocus);
+        return button;
+    }
+    case ControlKind::OptionButton: {
+        auto* option = new QRadioButton(QString::fromUtf8(spec.caption), parent);
+        option->setFont(fontFor(spec.font));
+        option->setChecked(spec.selected);
+        return option;
+    }
+    case ControlKind::TextBox: {
+        auto* box = new QLineEdit(QString::fromUtf8(spec.caption), parent);
+        box->setFont(fontFor(spec.font));
+        return box;
+    }
+    case ControlKind::HScrollBar:
+    case ControlKind::VScrollBar: {
+        auto* bar = new QScrollBar(
+            spec.kind == ControlKind::HScrollBar ? Qt::Horizontal : Qt::Vertical, parent);
+        bar->setRange(spec.scroll.minimum, spec.scroll.maximum);
+        bar->setSingleStep(spec.scroll.smallStep);
+        bar->setPageStep(spec.scroll.largeStep);
+        bar->setValue(spec.scroll.value);
+        bar->setTracking(false); // dragging the thumb reports the value on release
+        return bar;
+    }
+    case ControlKind::Panel:
+    case ControlKind::PictureBox: {
+        auto* frame = new QFrame(parent);
+        frame->setFont(fontFor(spec.font));
+        return frame;
+    }
+    case ControlKind::PictureHolder: return new QWidget(parent);
+    case ControlKind::Shape:
+        return new ShapeControl(parent, spec.filled,
+                                colourFromBgr(spec.backColour == kDefaultColour ? kBlack
+                                                                                : spec.backColour));
+    case ControlKind::Line: return new LineControl(parent, colourFromBgr(spec.backColour));
+    case ControlKind::Timer:
+    case ControlKind::ResolutionControl: break;
+    }
+    throw std::logic_error(std::string("control without a widget: ") + spec.name);
+}
+
+void Controls::restyle(const std::string& name) const {
+    QWidget* w = widget(name);
+    const ControlSpec& s = spec(name);
+    const int fore = w->property(kForeProperty).toInt();
+    const int back = w->property(kBackProperty).toInt();
+    const QString id = QString::fromLatin1(s.name);
+    auto colour = [](int bgr) { return colourFromBgr(bgr).name(); };
+    QString style;
+    switch (s.kind) {
+    case ControlKind::Label:
+    case ControlKind::OptionButton:
+    case ControlKind::TextBox: {
+        const char* type = s.kind == ControlKind::Label          ? "QLabel"
+                           : s.kind == ControlKind::OptionButton ? "QRadioButton"
+                                                                 : "QLineEdit";
+        style = QStringLiteral("%1#%2{").arg(QLatin1String(type), id);
+        if (fore != kDefaultColour) style += QStringLiteral("color:%1;").arg(colour(fore));
+        if (s.transparent) style += QStringLiteral("background:transparent;");
+        else if (back != kDefaultColour) style += QStringLiteral("background:%1;").arg(colour(back));
+        else style += QStringLiteral("background:%1;").arg(colour(kBlack));
+        if (s.kind == ControlKind::TextBox) style += QStringLiteral("border:1px solid #808080;");
+        style += QLatin1Char('}');
+        break;
+    }
+    case ControlKind::Button:
+        if (back != kDefaultColour)
+            style = QStringLiteral("QPushButton#%1{background:%2;color:black;border:2px outset %2;}"
+                                   "QPushButton#%1:pressed{border-style:inset;}")
+                        .arg(id, colour(back));
+        break;
+    case ControlKind::Panel:
+    case ControlKind::PictureBox:
+        style = QStringLiteral("QFrame#%1{background:%2;border:%3;}")
+                    .arg(id, colour(back == kDefaultColour ? kBlack : back),
+                         s.border ? QStringLiteral("1px solid #c0c0c0") : QStringLiteral("none"));
+        break;
+    default: break;
+    }
+    w->setStyleSheet(style);
+}
+
+QWidget* Controls::widget(const std::string& name) const {
+    auto found = widgets_.find(name);
+    if (found == widgets_.end()) throw std::out_of_range("no control named " + name);
+    return found->second;
+}
+
+const ControlSpec& Controls::spec(const std::string& name) const {
+    auto found = specs_.find(name);
+    if (found == specs_.end()) throw std::out_of_range("no control named " + name);
+    return *found->second;
+}
+
+template <typename T> static T* as(QWidget* w, const std::string& name) {
+    auto* typed = qobject_cast<T*>(w);
+    if (!typed) throw std::logic_error("control " + name + " is not of the expected kind");
+    return typed;
+}
+
+QLabel* Controls::label(const std::string& name) const { return as<QLabel>(widget(name), name); }
+QPushButton* Controls::button(const std::string& name) const {
+    return as<QPushButton>(widget(name), name);
+}
+QLineEdit* Controls::textBox(const std::string& name) const {
+    return as<QLineEdit>(widget(name), name);
+}
+QScrollBar* Controls::scrollBar(const std::string& name) const {
+    return as<QScrollBar>(widget(name), name);
+}
+QRadioButton* Controls::option(const std::string& name) const {
+    return as<QRadioButton>(widget(name), name);
+}
+ShapeControl* Controls::shape(const std::string& name) const {
+    auto* shape = dynamic_cast<ShapeControl*>(widget(name));
+    if (!shape) throw std::logic_error("control " + name + " is not a shape");
+    return shape;
+}
+
+void Controls::show(const std::string& name, bool visible) const {
+    widget(name)->setVisible(visible);
+}
+bool Controls::visible(const std::string& name) const { return !widget(name)->isHidden(); }
+void Controls::enable(const std::string& name, bool enabled) const {
+    widget(name)->setEnabled(enabled);
+}
+bool Controls::enabled(const std::string& name) const {
+    // The control's own Enabled flag, whatever its container's.
+    return !widget(name)->testAttribute(Qt::WA_ForceDisabled);
+}
+
+QString Controls::caption(const std::string& name) const {
+    QWidget* w = widget(name);
+    if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+    if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
+    if (auto* t = qobject_cast<QLineEdit*>(w)) return t->text();
+    return {};
+}
+
+void Controls::setCaption(const std::string& name, const QString& caption) const {
+    QWidget* w = widget(name);
+    if (auto* l = qobject_cast<QLabel*>(w)) l->setText(caption);
+    else if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(caption);
+    else if (auto* t = qobject_cast<QLineEdit*>(w)) t->setText(caption);
+    else throw std::logic_error("control " + name + " has no caption");
+}
+
+int Controls::foreColour(const std::string& name) const {
+    return widget(name)->property(kForeProperty).toInt();
+}
+int Controls::backColour(const std::string& name) const {
+    QWidget* w = widget(name);
+    if (auto* shape = dynamic_cast<ShapeControl*>(w)) {
+        const QColor c = shape->colour();
+        return c.red() | (c.green() << 8) | (c.blue() << 16);
+    }
+    return w->property(kBackProperty).toInt();
+}
+void Controls::setForeColour(const std::string& name, int bgr) const {
+    widget(name)->setProperty(kForeProperty, bgr);
+    restyle(name);
+}
+void Controls::setBackColour(const std::string& name, int bgr) const {
+    QWidget* w = widget(name);
+    if (auto* shape = dynamic_cast<ShapeControl*>(w)) shape->setColour(colourFromBgr(bgr));
+    w->setProperty(kBackProperty, bgr);
+    restyle(name);
+}
+
+} // namespace vorlin

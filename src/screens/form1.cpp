@@ -1,0 +1,211 @@
+#include "form1.h"
+
+#include "assets/data_files.h"
+#include "assets/embedded_pictures.h"
+#include "assets/picture_loader.h"
+#include "assets/sound_player.h"
+#include "painted_controls.h"
+#include "record_panel.h"
+#include "screen_mode.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+namespace vorlin {
+
+namespace {
+
+const char* const kCaption = "Vorlin     Ver. 4.01  per Windows 95, 98, ME, 2000, XP, Vista";
+
+// The virtual-key code of a key, as the game's key handler expects it.
+int virtualKeyCode(const QKeyEvent& event) {
+    const int key = event.key();
+    switch (key) {
+    case Qt::Key_Left: return 37;
+    case Qt::Key_Up: return 38;
+    case Qt::Key_Right: return 39;
+    case Qt::Key_Down: return 40;
+    case Qt::Key_Escape: return 27;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return 13;
+    case Qt::Key_Space: return 32;
+    default: break;
+    }
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
+        return key; // letters and digits: their upper-case character code
+    return 0;
+}
+
+const char* statusLabelName(StatusLabel label) {
+    switch (label) {
+    case StatusLabel::Pt: return "Pt";
+    case StatusLabel::nPresiTotale: return "nPresiTotale";
+    case StatusLabel::nPersiTotale: return "nPersiTotale";
+    case StatusLabel::BananePrese: return "BananePrese";
+    }
+    return "";
+}
+
+} // namespace
+
+Form1::Form1(FormOptions options)
+    : options_(std::move(options)), sheets_{}, game_(*this, sheets_),
+      controls_(this, controlInventory()) {
+    setWindowTitle(QString::fromUtf8(kCaption));
+    setFixedSize(Game::kFrameWidth, Game::kFrameHeight);
+    setWindowIcon(QIcon(QPixmap::fromImage(embeddedWindowIcon())));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    if (options_.playSounds) soundPlayer_ = std::make_unique<SoundPlayer>();
+    recordPanel_ = std::make_unique<RecordPanel>(controls_, game_.state);
+    screenMode_ = std::make_unique<ScreenMode>(*this, controls_, options_.realScreenModes);
+    createTimers();
+    connectHandlers();
+}
+
+Form1::~Form1() {
+    if (qApp) qApp->removeEventFilter(this);
+}
+
+void Form1::createTimers() {
+    const std::map<std::string, std::function<void()>> handlers = {
+        {"Timer2", [this] { Timer2_Timer(); }},
+        {"IntervalloSchemiframe5", [this] { IntervalloSchemiframe5_Timer(); }},
+        {"IntervalloSchemiChiusura", [this] { IntervalloSchemiChiusura_Timer(); }},
+        {"IntervalloSchemiApertura", [this] { IntervalloSchemiApertura_Timer(); }},
+        {"Timer1", [this] { Timer1_Timer(); }},
+        {"TimerNumeriCasuali", [this] { game_.TimerNumeriCasuali_Timer(); }},
+        {"TimerAnimazione", [this] { game_.TimerAnimazione_Timer(); }},
+    };
+    for (const ControlSpec& spec : controlInventory()) {
+        if (spec.kind != ControlKind::Timer) continue;
+        timers_.push_back(std::make_unique<FormTimer>(spec.name, spec.interval, !spec.disabled,
+                                                      handlers.at(spec.name), options_.clock));
+        timerByName_[spec.name] = timers_.back().get();
+    }
+}
+
+void Form1::connectHandlers() {
+    clickHandlers_ = {
+        {"Option1", [this] { Option1_Click(); }},
+        {"Option2", [this] { Option2_Click(); }},
+        {"Option3", [this] { Option3_Click(); }},
+        {"Option4", [this] { Option4_Click(); }},
+        {"PulsanteStart", [this] { PulsanteStart_Click(); }},
+        {"NuovoGioco", [this] { NuovoGioco_Click(); }},
+        {"Command2MenuInizio", [this] { Command2MenuInizio_Click(); }},
+        {"Command2menu", [this] { Command2menu_Click(); }},
+        {"Command1", [this] { Command1_Click(); }},
+        {"Command2", [this] { Command2_Click(); }},
+        {"Command3", [this] { Command3_Click(); }},
+        {"Command4", [this] { Command4_Click(); }},
+        {"Command5", [this] { Command5_Click(); }},
+        {"EsciEsci", [this] { EsciEsci_Click(); }},
+        {"Riso1", [this] { Riso1_Click(); }},
+        {"R", [this] { R_Click(); }},
+        {"Label10", [this] { IndirizzoPosta_(); }},
+        {"Label23", [this] { IndirizzoPosta_(); }},
+        {"Label24", [this] { IndirizzoSito_(); }},
+        {"Label25", [this] { IndirizzoSito_(); }},
+    };
+    for (const auto& [name, handler] : clickHandlers_) {
+        QWidget* w = controls_.widget(name);
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            connect(button, &QAbstractButton::clicked, this, handler);
+        else if (auto* link = qobject_cast<ClickableLabel*>(w))
+            connect(link, &ClickableLabel::clicked, this, handler);
+    }
+    connect(controls_.scrollBar("HScroll1"), &QScrollBar::valueChanged, this,
+            [this] { HScroll1_Change(); });
+    connect(controls_.scrollBar("HScroll2"), &QScrollBar::valueChanged, this,
+            [this] { HScroll2_Change(); });
+    connect(controls_.scrollBar("VScroll1"), &QScrollBar::valueChanged, this,
+            [this] { VScroll1_Change(); });
+}
+
+FormTimer& Form1::timer(const std::string& name) const { return *timerByName_.at(name); }
+
+bool Form1::clickControl(const std::string& name) {
+    QWidget* w = controls_.widget(name);
+    if (!w->isVisibleTo(this) || !w->isEnabledTo(this)) return false;
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        button->click();
+        return true;
+    }
+    auto handler = clickHandlers_.find(name);
+    if (handler == clickHandlers_.end()) return false;
+    handler->second();
+    return true;
+}
+
+void Form1::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(QRect(0, 0, Game::kFrameWidth, Game::kFrameHeight), asImage(game_.frame()));
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    // Key preview: the window sees each key press before the control that has the focus,
+    // once, at its first delivery (a key the control ignores travels on to its parents).
+    if (event->type() == QEvent::KeyPress && !programEnded_) {
+        QWidget* focus = QApplication::focusWidget();
+        QWidget* first = focus ? focus : this;
+        if (watched == first && first->window() == this)
+            Form_KeyDown(virtualKeyCode(*static_cast<QKeyEvent*>(event)));
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::endProgram() {
+    RitornaAllaRisoluzioneOriginaria_();
+    programEnded_ = true;
+    for (auto& timer : timers_) timer->setEnabled(false);
+    emit programEnding();
+    QCoreApplication::exit(0);
+}
+
+// --- What the rules of play ask of the window ---
+
+void Form1::playSound(Sound sound) {
+    if (soundPlayer_) soundPlayer_->play(soundPaths_[static_cast<std::size_t>(sound)]);
+}
+
+void Form1::setStatusCaption(StatusLabel label, const std::string& caption) {
+    controls_.setCaption(statusLabelName(label), QString::fromStdString(caption));
+}
+
+void Form1::switchTimer(GameTimer which, bool on) {
+    timer(which == GameTimer::TimerAnimazione ? "TimerAnimazione" : "IntervalloSchemiApertura")
+        .setEnabled(on);
+}
+
+bool Form1::timerOn(GameTimer which) const {
+    return timer(which == GameTimer::TimerAnimazione ? "TimerAnimazione"
+                                                      : "IntervalloSchemiApertura")
+        .enabled();
+}
+
+bool Form1::panelVisible(Panel panel) const {
+    return controls_.visible(panel == Panel::Frame1 ? "Frame1" : "Frame4");
+}
+
+void Form1::showMenuBar() { controls_.show("Frame4"); }
+
+void Form1::endGame() { MascheraFineGioco_(); }
+
+void Form1::quitProgram() { endProgram(); }
+
+const SpritePair* Form1::reloadPauseSign() {
+    LoadedPicture mask = loadPicture(dataPath(options_.programFolder, kPauseMaskFile));
+    LoadedPicture colour = loadPicture(dataPath(options_.programFolder, kPauseColourFile));
+    if (!mask || !colour) return nullptr;
+    pauseSign_ = {std::move(*mask.picture), std::move(*colour.picture)};
+    return &pauseSign_;
+}
+
+void Form1::presentFrame() { update(); }
+
+} // namespace vorlin

@@ -1,0 +1,109 @@
+#include "form1.h"
+
+#include "assets/data_files.h"
+#include "assets/embedded_pictures.h"
+#include "assets/picture_loader.h"
+#include "record_panel.h"
+#include "screen_mode.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPixmap>
+
+namespace vorlin {
+
+namespace {
+
+// The sprite pictures of the field and the holders they go to, in the order they are loaded.
+struct HolderFile {
+    const char* holder;
+    SpritePair SpriteSheets::*sheet;
+    Picture SpritePair::*part;
+};
+
+constexpr HolderFile kHolderFiles[] = {
+    {"BaseNera", &SpriteSheets::platform, &SpritePair::mask},
+    {"BaseColo", &SpriteSheets::platform, &SpritePair::colour},
+    {"picMascheraO", &SpriteSheets::ground, &SpritePair::mask},
+    {"picSpriteO", &SpriteSheets::ground, &SpritePair::colour},
+    {"picMascheraM", &SpriteSheets::wall, &SpritePair::mask},
+    {"picSpriteM", &SpriteSheets::wall, &SpritePair::colour},
+    {"picMascheraBa", &SpriteSheets::banana, &SpritePair::mask},
+    {"picSpriteBa", &SpriteSheets::banana, &SpritePair::colour},
+    {"picMascheraW", &SpriteSheets::objects, &SpritePair::mask},
+    {"picSpriteW", &SpriteSheets::objects, &SpritePair::colour},
+    {"picMascheraA", &SpriteSheets::lift, &SpritePair::mask},
+    {"picSpriteA", &SpriteSheets::lift, &SpritePair::colour},
+    {"picMascheraCoDa", &SpriteSheets::frontRope, &SpritePair::mask},
+    {"picSpriteCoDa", &SpriteSheets::frontRope, &SpritePair::colour},
+    {"picMascheraCoDi", &SpriteSheets::backRope, &SpritePair::mask},
+    {"picSpriteCoDi", &SpriteSheets::backRope, &SpritePair::colour},
+    {"picMascheraN", &SpriteSheets::darkness, &SpritePair::mask},
+    {"picSpriteN", &SpriteSheets::darkness, &SpritePair::colour},
+};
+
+} // namespace
+
+bool Form1::Form_Load() {
+    GameState& s = game_.state;
+    // 1. First values of the flow.
+    s.RichiestaDestra = s.RichiestaSinistra = 0;
+    s.PartitaFinita = s.AmpiezzaTransizione = s.TransizioneInCorso = 0;
+    s.EnergiaAttuale = s.PosizioneUltimoRecord = s.SenzaEvidenziazione = 1;
+    // 2. The record folder and file.
+    recordPanel_->VerificaEsistenzaFileRecordOSuaCreazionePulito_(options_.programFolder,
+                                                                   options_.fallbackRecordFolder);
+    // 3-5.
+    s.EnergiaIniziale = 70;
+    s.BananaX = s.BananaY = -100;
+    controls_.setCaption("BananePrese", QString());
+    s.OggettiPresi = s.OggettiPersi = 0;
+    // 6. Key preview.
+    qApp->installEventFilter(this);
+    // 7-8. The pictures: a missing one stops the start-up before any game can begin.
+    if (!loadPictures()) return false;
+    // 9. The sound paths; the files are not opened here.
+    for (std::size_t i = 0; i < kSoundFiles.size(); ++i)
+        soundPaths_[i] = dataPath(options_.programFolder, kSoundFiles[i]).string();
+    // 10-11. The screen mode found at start-up, kept for the way back.
+    screenMode_->noteStartupMode();
+    return true;
+}
+
+bool Form1::loadPictures() {
+    auto load = [this](const std::string& file, Picture& into) {
+        LoadedPicture loaded = loadPicture(dataPath(options_.programFolder, file));
+        if (!loaded) {
+            loadError_ = loaded.error;
+            return false;
+        }
+        into = std::move(*loaded.picture);
+        return true;
+    };
+    // Every scheme's background and the pause sign are read now, so that a missing one is
+    // reported before a game starts rather than ending a game that runs.
+    for (int scheme = 1; scheme <= 6; ++scheme)
+        if (!load(backgroundFileName(scheme), backgrounds_[scheme])) return false;
+    game_.setBackground(backgrounds_[1]);
+    game_.clearFrame();
+
+    for (const HolderFile& entry : kHolderFiles) {
+        Picture& picture = sheets_.*entry.sheet.*entry.part;
+        if (!load(controls_.spec(entry.holder).pictureFile, picture)) return false;
+        controls_.widget(entry.holder)->resize(picture.width, picture.height);
+    }
+    if (!load(kPauseMaskFile, pauseSign_.mask) || !load(kPauseColourFile, pauseSign_.colour))
+        return false;
+    controls_.widget("PausaN")->resize(pauseSign_.mask.width, pauseSign_.mask.height);
+    controls_.widget("PausaC")->resize(pauseSign_.colour.width, pauseSign_.colour.height);
+
+    sheets_.character = embeddedCharacterSheet();
+    for (const char* holder : {"picSpriteS", "picMascheraS"})
+        controls_.widget(holder)->resize(sheets_.character.colour.width,
+                                         sheets_.character.colour.height);
+    controls_.label("Image1")->setPixmap(QPixmap::fromImage(embeddedAuthorPicture()));
+    controls_.label("Image2")->setPixmap(QPixmap::fromImage(embeddedRecordPanelPicture()));
+    return true;
+}
+
+} // namespace vorlin

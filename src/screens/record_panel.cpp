@@ -1,0 +1,79 @@
+#include "record_panel.h"
+
+#include "controls.h"
+#include "game/game_state.h"
+#include "painted_controls.h"
+
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+namespace vorlin {
+
+RecordPanel::RecordPanel(const Controls& controls, GameState& state)
+    : controls_(controls), state_(state),
+      view_(store_, state.PosizioneUltimoRecord, state.SenzaEvidenziazione) {}
+
+void RecordPanel::VerificaEsistenzaFileRecordOSuaCreazionePulito_(
+    const std::filesystem::path& programFolder, const std::filesystem::path& fallbackFolder) {
+    store_.VerificaEsistenzaFileRecordOSuaCreazionePulito_(programFolder, fallbackFolder);
+}
+
+void RecordPanel::InserimentoNuovoRecordNelFile_(int difficultyColour, const QString& points,
+                                                 const QString& typedName) {
+    state_.PosizioneUltimoRecord = 0;
+    state_.SenzaEvidenziazione = 0;
+    const InsertionResult result = store_.InserimentoNuovoRecordNelFile_(
+        std::to_string(difficultyColour), points.toStdString(), RecordStore::todayDateText(),
+        typedName.toStdString());
+    state_.PosizioneUltimoRecord = result.PosizioneUltimoRecord;
+    if (!result.saved()) tellPlayer(result.errorMessage);
+    ScritturaRecordParte1_();
+}
+
+void RecordPanel::ScritturaRecordParte1_() {
+    view_.ScritturaRecordParte1_();
+    if (!view_.loadProblem().empty()) tellPlayer(view_.loadProblem());
+    showScrollBar();
+    paintRows();
+}
+
+void RecordPanel::VScroll1_Change() {
+    view_.VScroll1_Change(controls_.scrollBar("VScroll1")->value());
+    paintRows();
+}
+
+void RecordPanel::showScrollBar() {
+    QScrollBar* bar = controls_.scrollBar("VScroll1");
+    // The view has already refilled the rows for the new value.
+    const QSignalBlocker quiet(bar);
+    bar->setRange(view_.scrollMinimum(), view_.scrollMaximum());
+    bar->setValue(view_.scrollValue());
+}
+
+void RecordPanel::paintRows() {
+    for (int j = 1; j <= RecordTableView::kRighe; ++j) {
+        const RecordRowView& row = view_.row(j);
+        const std::string suffix = (j < 10 ? "0" : "") + std::to_string(j);
+        controls_.setBackColour("Shape" + suffix, row.markerColour);
+        const std::pair<const char*, const std::string*> cells[] = {
+            {"P", &row.position}, {"R", &row.points}, {"D", &row.date}, {"G", &row.name}};
+        for (const auto& [column, text] : cells) {
+            const std::string name = column + suffix;
+            controls_.setCaption(name, QString::fromStdString(*text));
+            if (controls_.foreColour(name) != row.textColour)
+                controls_.setForeColour(name, row.textColour);
+        }
+    }
+}
+
+void RecordPanel::tellPlayer(const std::string& message) const {
+    // Not modal: the game goes on behind it.
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vorlin - Record"),
+                                QString::fromStdString(message), QMessageBox::Ok,
+                                controls_.widget("Frame2")->window());
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+} // namespace vorlin

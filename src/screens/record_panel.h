@@ -1,0 +1,45 @@
+#pragma once
+
+#include "records/record_store.h"
+#include "records/record_table_view.h"
+
+#include <QString>
+
+#include <filesystem>
+
+namespace vorlin {
+
+class Controls;
+struct GameState;
+
+// The record panel's side of the records: the record folder chosen at start-up, the insertion
+// of a finished game's result, and the ten-row grid with its scroll bar and "R" button.
+class RecordPanel {
+public:
+    RecordPanel(const Controls& controls, GameState& state);
+
+    void VerificaEsistenzaFileRecordOSuaCreazionePulito_(const std::filesystem::path& programFolder,
+                                                         const std::filesystem::path& fallbackFolder);
+    // Merges the result into the record file and shows the table anchored on it. A result that
+    // cannot be saved leaves the old file as it was; the player is told and the game goes on.
+    void InserimentoNuovoRecordNelFile_(int difficultyColour, const QString& points,
+                                        const QString& typedName);
+    // Reloads the file, anchors the view and fills the grid.
+    void ScritturaRecordParte1_();
+    // The scroll bar moved: the grid follows from the table already loaded.
+    void VScroll1_Change();
+
+    const RecordStore& store() const { return store_; }
+
+private:
+    void showScrollBar();
+    void paintRows();
+    void tellPlayer(const std::string& message) const;
+
+    const Controls& controls_;
+    GameState& state_;
+    RecordStore store_;
+    RecordTableView view_;
+};
+
+} // namespace vorlin

@@ -1,0 +1,95 @@
+#include "screen_mode.h"
+
+#include "controls.h"
+#include "display/emulated_backend.h"
+#include "display/full_screen_toggle.h"
+#include "display/kaprel_cambia_risoluzione.h"
+#include "display/xrandr_backend.h"
+
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QWidget>
+
+#include <cmath>
+
+namespace vorlin {
+
+namespace {
+
+DisplayMode desktopMode() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return {640, 480, 24};
+    const QSize size = screen->size() * screen->devicePixelRatio();
+    return {size.width(), size.height(), screen->depth()};
+}
+
+const char* boxName(ResolutionBox box) {
+    switch (box) {
+    case ResolutionBox::txtRisoluzioneX: return "txtRisoluzioneX";
+    case ResolutionBox::txtRisoluzioneY: return "txtRisoluzioneY";
+    case ResolutionBox::txtRisoluzioneZ: return "txtRisoluzioneZ";
+    }
+    return "";
+}
+
+} // namespace
+
+ScreenMode::ScreenMode(QWidget& window, const Controls& controls, bool realScreenModes)
+    : window_(window), controls_(controls) {
+    const DisplayMode desktop = desktopMode();
+    if (realScreenModes) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const QPoint centre = screen ? screen->geometry().center() : QPoint();
+        backend_ = chooseDisplayBackend(QGuiApplication::platformName() == QLatin1String("xcb"),
+                                        {centre.x(), centre.y()}, desktop);
+    } else {
+        backend_ = std::make_unique<EmulatedBackend>(desktop);
+    }
+    KaprelCambiaRisoluzione1 = std::make_unique<KaprelCambiaRisoluzione>(*backend_);
+    HostWindow& host = *this;
+    toggle_ = std::make_unique<FullScreenToggle>(host, *KaprelCambiaRisoluzione1);
+}
+
+// The control goes first: with AutoReset on it puts the start-up mode back as it is destroyed.
+ScreenMode::~ScreenMode() {
+    toggle_.reset();
+    KaprelCambiaRisoluzione1.reset();
+}
+
+void ScreenMode::noteStartupMode() { toggle_->noteStartupMode(); }
+void ScreenMode::Riso3_() { toggle_->Riso3_(); }
+void ScreenMode::RitornaAllaRisoluzioneOriginaria_() { toggle_->RitornaAllaRisoluzioneOriginaria_(); }
+
+std::string ScreenMode::riso1Caption() const { return controls_.caption("Riso1").toStdString(); }
+
+void ScreenMode::setRiso1Caption(const std::string& caption) {
+    controls_.setCaption("Riso1", QString::fromStdString(caption));
+}
+
+std::string ScreenMode::resolutionText(ResolutionBox box) const {
+    return controls_.caption(boxName(box)).toStdString();
+}
+
+void ScreenMode::setResolutionText(ResolutionBox box, const std::string& text) {
+    controls_.setCaption(boxName(box), QString::fromStdString(text));
+}
+
+WindowTwips ScreenMode::windowTwips() const {
+    const QRect outer = window_.frameGeometry();
+    return {outer.x() * kTwipsPerPixel, outer.y() * kTwipsPerPixel,
+            outer.width() * kTwipsPerPixel, outer.height() * kTwipsPerPixel};
+}
+
+void ScreenMode::moveWindowTwips(int left, int top) {
+    window_.move(static_cast<int>(std::lround(left / static_cast<double>(kTwipsPerPixel))),
+                 static_cast<int>(std::lround(top / static_cast<double>(kTwipsPerPixel))));
+}
+
+void ScreenMode::setFullScreenState(bool on) {
+    if (on == window_.isFullScreen()) return;
+    window_.setWindowState(on ? (window_.windowState() | Qt::WindowFullScreen)
+                              : (window_.windowState() & ~Qt::WindowFullScreen));
+}
+
+} // namespace vorlin

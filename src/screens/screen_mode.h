@@ -1,0 +1,46 @@
+#pragma once
+
+#include "display/host_window.h"
+
+#include <memory>
+
+class QWidget;
+
+namespace vorlin {
+
+class Controls;
+class DisplayBackend;
+class FullScreenToggle;
+class KaprelCambiaRisoluzione;
+
+// The window's side of the screen mode: the resolution control KaprelCambiaRisoluzione1 on the
+// display backend chosen at start-up, and the full-screen toggle of the button Riso1.
+class ScreenMode : private HostWindow {
+public:
+    // realScreenModes false: the screen is never touched (an emulated backend stands in).
+    ScreenMode(QWidget& window, const Controls& controls, bool realScreenModes);
+    ~ScreenMode() override;
+
+    // The load handler's last steps: the start-up mode goes into the hidden text boxes and the
+    // control will put it back when it is destroyed after a change.
+    void noteStartupMode();
+    void Riso3_();
+    void RitornaAllaRisoluzioneOriginaria_();
+
+private:
+    std::string riso1Caption() const override;
+    void setRiso1Caption(const std::string& caption) override;
+    std::string resolutionText(ResolutionBox box) const override;
+    void setResolutionText(ResolutionBox box, const std::string& text) override;
+    WindowTwips windowTwips() const override;
+    void moveWindowTwips(int left, int top) override;
+    void setFullScreenState(bool on) override;
+
+    QWidget& window_;
+    const Controls& controls_;
+    std::unique_ptr<DisplayBackend> backend_;
+    std::unique_ptr<KaprelCambiaRisoluzione> KaprelCambiaRisoluzione1;
+    std::unique_ptr<FullScreenToggle> toggle_;
+};
+
+} // namespace vorlin

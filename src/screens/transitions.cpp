@@ -1,0 +1,135 @@
+#include "form1.h"
+
+#include "record_panel.h"
+
+namespace vorlin {
+
+namespace {
+
+constexpr int kDarknessStep = 10;   // half-size change per opening or closing frame
+constexpr int kChargesPerScheme = 5;
+constexpr int kSchemeCount = 6;
+constexpr int kFullDarknessEdge = -200; // the clamped square's left and top
+constexpr int kFullDarknessWidth = 840;
+constexpr int kFullDarknessHeight = 660;
+
+struct SchemeTitle {
+    const char* title;
+    int boxHeight;
+};
+
+constexpr SchemeTitle kSchemeTitles[kSchemeCount + 1] = {
+    {"", 0},
+    {"La stanza dei giochi", 29},
+    {"La foresta", 25},
+    {"La circolazione - i sentimenti", 25},
+    {"Il dolce zucchero", 25},
+    {"La città - Catanzaro", 25},
+    {"L'effimero", 25},
+};
+
+} // namespace
+
+void Form1::IntervalloSchemiApertura_Timer() {
+    GameState& s = game_.state;
+    s.TransizioneInCorso = 1;
+    controls_.enable("Command2menu", false);
+    game_.clearFrame();
+    game_.RidisegnaTutti_();
+    update();
+    s.AmpiezzaTransizione += kDarknessStep;
+    // The square drawn just now covers the whole field: the darkness is complete.
+    if (s.BuioSorgenteX == kFullDarknessEdge && s.BuioSorgenteY == kFullDarknessEdge &&
+        s.BuioLarghezza == kFullDarknessWidth && s.BuioAltezza == kFullDarknessHeight) {
+        timer("IntervalloSchemiApertura").setEnabled(false);
+        controls_.show("Frame5");
+        controls_.show("Label3");
+        NuovoSchemaParte2_();
+    }
+}
+
+void Form1::NuovoSchemaParte2_() {
+    GameState& s = game_.state;
+    const QString name = controls_.caption("NomeGiocatore");
+    if (s.PartitaFinita == 1) {
+        controls_.setCaption("Label3", QStringLiteral("Ciao ") + name +
+                                           QStringLiteral(", hai esaurito tutta l'energia disponibile"));
+    } else {
+        // The count of schemes passed in this game, never wrapped: the seventh says 7.
+        controls_.setCaption("Label3", QStringLiteral("Ciao %1, schema %2 superato")
+                                           .arg(name, QString::number(s.CaricheObiettivo /
+                                                                      kChargesPerScheme)));
+        s.CaricheObiettivo += kChargesPerScheme;
+        ++s.NumeroSchema;
+        if (s.NumeroSchema == kSchemeCount + 1) s.NumeroSchema = 1;
+        s.ColonnaBanana = s.ColonnaQuarzo = s.NumeroSchema;
+        s.RigaPiano = s.RigaPavimento = s.RigaMuro = s.NumeroSchema;
+        game_.setBackground(backgrounds_[s.NumeroSchema]);
+    }
+    game_.drawDarknessWithCreature();
+    update();
+    timer("IntervalloSchemiframe5").setEnabled(true);
+}
+
+void Form1::IntervalloSchemiframe5_Timer() {
+    timer("IntervalloSchemiframe5").setEnabled(false);
+    timer("IntervalloSchemiChiusura").setEnabled(true);
+}
+
+void Form1::IntervalloSchemiChiusura_Timer() {
+    GameState& s = game_.state;
+    controls_.hide("Frame5");
+    controls_.hide("Label3");
+    game_.clearFrame();
+    game_.RidisegnaTutti_();
+    update();
+    s.AmpiezzaTransizione -= kDarknessStep;
+    if (s.AmpiezzaTransizione > -kDarknessStep) return;
+
+    timer("IntervalloSchemiChiusura").setEnabled(false);
+    s.TransizioneInCorso = 0;
+    s.AmpiezzaTransizione = 0;
+    if (s.PartitaFinita == 0) {
+        TitoloSchema_();
+        timer("TimerAnimazione").setEnabled(true);
+        controls_.enable("Command2menu");
+    } else {
+        Riquadri_();
+    }
+}
+
+void Form1::TitoloSchema_() {
+    const SchemeTitle& scheme = kSchemeTitles[game_.state.NumeroSchema];
+    QWidget* box = controls_.widget("PictureTitoloSchema");
+    box->resize(box->width(), scheme.boxHeight);
+    controls_.setCaption("LabelPictureTitoloSchema", QString::fromUtf8(scheme.title));
+    controls_.show("PictureTitoloSchema");
+    timer("Timer2").setEnabled(true);
+}
+
+void Form1::MascheraFineGioco_() {
+    GameState& s = game_.state;
+    if (controls_.caption("BananePrese").isEmpty()) controls_.setCaption("BananePrese", "0");
+    const int charges = controls_.caption("BananePrese").toInt();
+    controls_.setCaption("ScheSu", QString::number(charges / kChargesPerScheme));
+    controls_.setCaption("Li", controls_.caption("BananePrese"));
+    controls_.setCaption("Wpre", QString::number(s.OggettiPresi));
+    controls_.setCaption("Wper", QString::number(s.OggettiPersi));
+    controls_.setCaption("Record", QString::number(charges * 1000 + s.OggettiPresi));
+    controls_.enable("Command1", false);
+    controls_.enable("Command2menu", false);
+    timer("TimerAnimazione").setEnabled(false);
+    s.PartitaFinita = 1;
+    timer("IntervalloSchemiApertura").setEnabled(true);
+}
+
+void Form1::Riquadri_() {
+    recordPanel_->InserimentoNuovoRecordNelFile_(controls_.foreColour("Label4"),
+                                                 controls_.caption("Record"),
+                                                 controls_.caption("NomeGiocatore"));
+    controls_.show("Frame2");
+    controls_.show("Frame4");
+    game_.state.PartitaFinita = 0;
+}
+
+} // namespace vorlin

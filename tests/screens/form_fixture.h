@@ -1,0 +1,50 @@
+#pragma once
+
+#include "screens/form1.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+
+namespace vorlin::testing {
+
+// A window on a virtual clock in its own program folder, with a fresh copy of the data files.
+class FormFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(scratch.isValid());
+        programFolder = scratch.path().toStdString();
+        std::filesystem::copy(VORLIN_TEST_DATA_DIR, programFolder / "dati",
+                              std::filesystem::copy_options::recursive);
+    }
+
+    // Creates the window and runs its load handler.
+    Form1& load() {
+        createForm();
+        EXPECT_TRUE(form->Form_Load()) << form->loadError().toStdString();
+        return *form;
+    }
+
+    void createForm() {
+        FormOptions options;
+        options.programFolder = programFolder;
+        options.fallbackRecordFolder = programFolder / "fallback";
+        options.clock = &clock;
+        options.playSounds = false;
+        options.realScreenModes = false;
+        form = std::make_unique<Form1>(options);
+    }
+
+    QString caption(const std::string& control) const { return form->controls().caption(control); }
+    bool visible(const std::string& control) const { return form->controls().visible(control); }
+
+    QTemporaryDir scratch;
+    std::filesystem::path programFolder;
+    VirtualClock clock;
+    std::unique_ptr<Form1> form;
+};
+
+} // namespace vorlin::testing
