@@ -1,10 +1,12 @@
 // The game's executable: one window, its data folder beside it.
 
+#include "display/termination_pipe.h"
 #include "program_folders.h"
 #include "screens/form1.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QSocketNotifier>
 #include <QStyleFactory>
 
 #include <cstdlib>
@@ -58,6 +60,16 @@ int main(int argc, char* argv[]) {
         std::cerr << message.toStdString() << '\n';
         QMessageBox::critical(nullptr, QStringLiteral("Vorlin"), message);
         return 1;
+    }
+    // Asked to end by a signal (SIGINT, SIGTERM, SIGHUP): the start-up screen mode is put back
+    // first, as when the player leaves with "Esci".
+    const int terminationFd = vorlin::installTerminationPipe();
+    if (terminationFd >= 0) {
+        auto* notifier = new QSocketNotifier(terminationFd, QSocketNotifier::Read, &form);
+        QObject::connect(notifier, &QSocketNotifier::activated, &form, [&form, terminationFd] {
+            vorlin::readTerminationSignal(terminationFd);
+            form.endProgramOnRequest();
+        });
     }
     form.show();
     return QApplication::exec();

@@ -46,6 +46,8 @@ public:
     const std::vector<std::unique_ptr<FormTimer>>& timers() const { return timers_; }
     // True once the game has ended the program (Esc outside play, "Esci").
     bool programEnded() const { return programEnded_; }
+    // The desktop asks the program to end (a termination signal): as the exit button does.
+    void endProgramOnRequest() { endProgram(); }
     // Clicks a control as a person would: nothing happens when it is hidden or disabled.
     bool clickControl(const std::string& name);
 
