@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <stdexcept>
+#include <string_view>
 
 namespace vorlin {
 
@@ -22,9 +23,15 @@ constexpr int kBlack = 0x000000;
 
 // Both design fonts, Arial and MS Sans Serif, are drawn with Liberation Sans (Arial's metrics),
 // sized in pixels as on a 96-dpi screen so the layout does not depend on the desktop's dpi.
+// The window's default font, MS Sans Serif 8.25 pt, was a narrow bitmap font: 10 pixels of
+// Liberation Sans keep its texts within their labels.
+constexpr int kDefaultFontPixels = 10;
+
 QFont fontFor(const FontSpec& spec) {
     QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(static_cast<int>(std::lround(spec.pointSize * 96.0 / 72.0)));
+    const bool sansSerif = !spec.family || std::string_view(spec.family) == "MS Sans Serif";
+    font.setPixelSize(sansSerif ? kDefaultFontPixels
+                                : static_cast<int>(std::lround(spec.pointSize * 96.0 / 72.0)));
     font.setBold(spec.bold);
     font.setItalic(spec.italic);
     font.setUnderline(spec.underline);
@@ -79,7 +86,7 @@ QWidget* Controls::create(QWidget* form, const ControlSpec& spec) {
         label->setTextFormat(Qt::PlainText);
         label->setText(QString::fromUtf8(spec.caption));
         label->setAlignment(alignmentFor(spec.align));
-        label->setWordWrap(true);
+        label->setWordWrap(spec.wordWrap);
         label->setFont(fontFor(spec.font));
         if (spec.handCursor) label->setCursor(Qt::PointingHandCursor);
         return label;

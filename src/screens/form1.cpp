@@ -167,6 +167,12 @@ void Form1::endProgram() {
     QCoreApplication::exit(0);
 }
 
+void Form1::Form_KeyDown(int keyCode) { game_.Form_KeyDown(keyCode); }
+
+void Form1::ScritturaRecordParte1_() { recordPanel_->ScritturaRecordParte1_(); }
+void Form1::VScroll1_Change() { recordPanel_->VScroll1_Change(); }
+void Form1::R_Click() { ScritturaRecordParte1_(); }
+
 // --- What the rules of play ask of the window ---
 
 void Form1::playSound(Sound sound) {

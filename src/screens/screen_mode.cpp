@@ -6,11 +6,15 @@
 #include "display/kaprel_cambia_risoluzione.h"
 #include "display/xrandr_backend.h"
 
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vorlin {
@@ -53,6 +57,8 @@ ScreenMode::ScreenMode(QWidget& window, const Controls& controls, bool realScree
 
 // The control goes first: with AutoReset on it puts the start-up mode back as it is destroyed.
 ScreenMode::~ScreenMode() {
+    // The window must not go down with the scaled view that holds it.
+    if (scaledWindow_) scaledWindow_->setWidget(nullptr);
     toggle_.reset();
     KaprelCambiaRisoluzione1.reset();
 }
@@ -87,9 +93,43 @@ void ScreenMode::moveWindowTwips(int left, int top) {
 }
 
 void ScreenMode::setFullScreenState(bool on) {
+    if (backend_->emulated()) {
+        showScaledFullScreen(on);
+        return;
+    }
     if (on == window_.isFullScreen()) return;
     window_.setWindowState(on ? (window_.windowState() | Qt::WindowFullScreen)
                               : (window_.windowState() & ~Qt::WindowFullScreen));
+}
+
+void ScreenMode::showScaledFullScreen(bool on) {
+    if (on == (scaledView_ != nullptr)) return;
+    if (on) {
+        scaledView_ = std::make_unique<QGraphicsView>();
+        auto* scene = new QGraphicsScene(scaledView_.get());
+        scaledView_->setScene(scene);
+        scaledView_->setWindowTitle(window_.windowTitle());
+        scaledView_->setWindowIcon(window_.windowIcon());
+        scaledView_->setBackgroundBrush(Qt::black);
+        scaledView_->setFrameShape(QFrame::NoFrame);
+        scaledView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scaledView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scaledWindow_ = scene->addWidget(&window_, Qt::Widget);
+        scaledView_->showFullScreen();
+        const QRect screen = scaledView_->screen()->geometry();
+        const double scale = std::min(screen.width() / double(window_.width()),
+                                      screen.height() / double(window_.height()));
+        scaledView_->resetTransform();
+        scaledView_->scale(scale, scale);
+        scaledView_->centerOn(scaledWindow_);
+        window_.setFocus();
+    } else {
+        // The window leaves the scene and is a window of its own again.
+        scaledWindow_->setWidget(nullptr);
+        scaledWindow_ = nullptr;
+        scaledView_.reset();
+        window_.show();
+    }
 }
 
 } // namespace vorlin

@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class QGraphicsView;
+class QGraphicsProxyWidget;
 class QWidget;
 
 namespace vorlin {
@@ -35,12 +37,17 @@ private:
     WindowTwips windowTwips() const override;
     void moveWindowTwips(int left, int top) override;
     void setFullScreenState(bool on) override;
+    // Where the screen mode cannot really change, full screen shows the 640 x 480 window
+    // scaled to fit the whole screen, centred, on black.
+    void showScaledFullScreen(bool on);
 
     QWidget& window_;
     const Controls& controls_;
     std::unique_ptr<DisplayBackend> backend_;
     std::unique_ptr<KaprelCambiaRisoluzione> KaprelCambiaRisoluzione1;
     std::unique_ptr<FullScreenToggle> toggle_;
+    std::unique_ptr<QGraphicsView> scaledView_;
+    QGraphicsProxyWidget* scaledWindow_ = nullptr;
 };
 
 } // namespace vorlin
