@@ -1,5 +1,6 @@
 #pragma once
 
+#include "frame_canvas.h"
 #include "game_state.h"
 #include "game_window.h"
 #include "picture.h"
@@ -12,17 +13,22 @@ namespace vorlin {
 // random timer and the frame painters. It draws into its own 640 x 480 frame and talks to its
 // window only through GameWindow.
 class Game {
-public:
+  public:
     static constexpr int kFrameWidth = 640;
     static constexpr int kFrameHeight = 480;
 
+    // The sheets are read at the first draw after each game start; the window loads them once
+    // at start-up, before the first game.
     Game(GameWindow& window, const SpriteSheets& sheets);
 
     GameState state;
     RandomSource random;
-    Picture frame{kFrameWidth, kFrameHeight};
-    // The current scheme's background; the window loads it.
-    Picture background;
+
+    // The picture the window shows.
+    const Picture& frame() const { return canvas_.frame(); }
+    // The current scheme's background; the window loads it. The next clear shows all of it.
+    const Picture& background() const { return canvas_.background(); }
+    void setBackground(const Picture& picture) { canvas_.setBackground(picture); }
 
     // The values of a new game (the state part of the start button, in its order).
     void setGameStartValues();
@@ -43,16 +49,50 @@ public:
     void FarComparireBanana_();
 
     // Clears the frame to the background.
-    void clearFrame();
+    void clearFrame() { canvas_.clear(); }
     // One whole frame of the field without moving anything: every layer, the darkness square of
     // half-size AmpiezzaTransizione, the creature last.
     void RidisegnaTutti_();
     // The full darkness over the field with only the creature on it.
     void drawDarknessWithCreature();
 
-private:
+  private:
+    // The steps of the tick, in the order the tick runs them.
+    void followCharacterWithView();
+    void carryOutWalkRequests();
+    void moveLifts();
+    void moveAndDrawFlyingBananas();
+    void animateStanding();
+    void keepCharacterInsideLimits();
+    void boardOrLeaveLifts();
+    void loseFallenObjects();
+    void turnAndDrawObjects();
+    void dropObjects();
+    void catchObjects();
+    void catchBanana();
+
+    // Walking: the step or the turn, then the next walk frame.
+    void advanceWalkFrame();
+    // EnergiaAttuale from the counters, and its caption.
+    void updateEnergy();
+
+    // The layers of the field, each drawn where the tick and the redraw draw it.
+    void drawInField(const SpritePair& sheet, int sx, int sy, int w, int h, int worldX, int y);
+    void setLiftDrawOffset();
+    void drawBackRopes();
+    void drawLift(int copyOffset);
+    void drawPlatforms();
+    void drawGround();
+    void drawWall();
+    void drawBanana(int worldX, int y, int column);
+    void drawCharacter();
+    void drawFrontRopes();
+    void drawObject(int index);
+    void drawDarknessSquare();
+
     GameWindow& window_;
     const SpriteSheets& sheets_;
+    FrameCanvas canvas_{kFrameWidth, kFrameHeight};
 };
 
 } // namespace vorlin

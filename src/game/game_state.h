@@ -12,15 +12,15 @@ namespace vorlin {
 // window; the load handler and the start button give the next values.
 struct GameState {
     // The creature.
-    int PosizioneXVorlin = 0;       // world x of the left edge of its 96 x 78 frame
+    int PosizioneXVorlin = 0;          // world x of the left edge of its 96 x 78 frame
     std::int16_t PosizioneYVorlin = 0; // window y of the top of its frame
-    int DirezioneVorlin = 0;        // 1 facing right, 2 facing left
-    int RigaSpriteVorlin = 0;       // sheet row 1..10 (1-8 walk, 9-10 stand)
-    int FotogrammaCamminata = 0;    // walk-cycle counter 1..8
-    int ContatoreSosta = 0;         // standing-animation counter 1..20
-    int RichiestaDestra = 0;        // a Right press waits for the next tick
-    int RichiestaSinistra = 0;      // a Left press waits for the next tick
-    int VorlinSullaElica = 0;       // rides a lift
+    int DirezioneVorlin = 0;           // 1 facing right, 2 facing left
+    int RigaSpriteVorlin = 0;          // sheet row 1..10 (1-8 walk, 9-10 stand)
+    int FotogrammaCamminata = 0;       // walk-cycle counter 1..8
+    int ContatoreSosta = 0;            // standing-animation counter 1..20
+    int RichiestaDestra = 0;           // a Right press waits for the next tick
+    int RichiestaSinistra = 0;         // a Left press waits for the next tick
+    int VorlinSullaElica = 0;          // rides a lift
 
     int ScorrimentoX = 0; // world x shown at the window's left edge
 

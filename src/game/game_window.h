@@ -20,7 +20,7 @@ enum class Panel { Frame1, Frame4 };
 // What the game needs from its window. The window implements it with its real controls,
 // timers and sound player; tests implement it with a recording fake.
 class GameWindow {
-public:
+  public:
     virtual ~GameWindow() = default;
 
     // Starts a sound asynchronously; a new sound cuts the one playing.

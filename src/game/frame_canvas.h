@@ -1,0 +1,56 @@
+#pragma once
+
+#include "masked_draw.h"
+#include "picture.h"
+#include "sprite_runs.h"
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace vorlin {
+
+// The game's persistent picture: a frame, the background it is cleared to, and the masked draws
+// into it. A clear puts the background back only where something was drawn since the previous
+// clear, which leaves the frame exactly as a full copy of the background would.
+class FrameCanvas {
+  public:
+    FrameCanvas(int width, int height);
+
+    const Picture& frame() const { return frame_; }
+    const Picture& background() const { return background_; }
+    // The next clear copies the whole of the new background.
+    void setBackground(const Picture& picture);
+
+    // Clears the frame to the background; the part the background does not cover is left as it
+    // was.
+    void clear();
+
+    // Masked draw from a sprite sheet that stays the same until forgetSheets(): its runs are
+    // read at its first draw and reused.
+    void drawSheet(const SpritePair& sheet, int sx, int sy, int w, int h, int dx, int dy);
+    // Masked draw from a picture that may change between draws (the pause sign).
+    void drawPicture(const SpritePair& picture, int sx, int sy, int w, int h, int dx, int dy);
+    // The sheets may have been replaced: read them afresh, and clear the whole frame next time.
+    void forgetSheets();
+
+  private:
+    // A rectangle drawn since the last clear; without runs the whole rectangle is restored.
+    struct DrawnArea {
+        ClippedDraw where;
+        const SpriteRuns* runs;
+    };
+    // Beyond this many draws between two clears the next clear copies the whole background.
+    static constexpr std::size_t kMaxRememberedDraws = 64;
+
+    const SpriteRuns& runsOf(const SpritePair& sheet);
+    void remember(const ClippedDraw& where, const SpriteRuns* runs);
+
+    Picture frame_;
+    Picture background_;
+    std::vector<std::pair<const SpritePair*, std::unique_ptr<SpriteRuns>>> sheetRuns_;
+    std::vector<DrawnArea> drawnSinceClear_;
+    bool wholeFrameStale_ = true;
+};
+
+} // namespace vorlin
