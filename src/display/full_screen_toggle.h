@@ -1,0 +1,41 @@
+#pragma once
+
+#include "display/host_window.h"
+#include "display/kaprel_cambia_risoluzione.h"
+
+#include <string_view>
+
+namespace vorlin {
+
+// The button Riso1: switches the game between a window and 640 x 480 full screen, and puts the
+// start-up screen mode back. Its state is the caption of Riso1.
+class FullScreenToggle {
+  public:
+    static constexpr std::string_view kCaptionATuttoSchermo = "A tutto &schermo";
+    static constexpr std::string_view kCaptionInFinestra = "In &finestra";
+
+    // Both must outlive the toggle.
+    FullScreenToggle(HostWindow& window, KaprelCambiaRisoluzione& control);
+
+    // At start-up: writes the screen mode in force into the hidden text boxes and switches the
+    // control's automatic reset on.
+    void noteStartupMode();
+
+    // The toggle, called by the click on Riso1.
+    void Riso3_();
+    // Moves the client area to the top-left corner and switches the screen to 640 x 480 at the
+    // start-up depth.
+    void Risoluzione640x480ATuttoSchermo_();
+    // Puts back the start-up mode kept in the text boxes and moves the window to (405, 405)
+    // twips. Also run right before the program ends.
+    void RitornaAllaRisoluzioneOriginaria_();
+
+  private:
+    // Sets the control's target from a text box; a number that does not fit leaves it as is.
+    void setTargetFromText(ResolutionBox box);
+
+    HostWindow& window_;
+    KaprelCambiaRisoluzione& control_;
+};
+
+} // namespace vorlin

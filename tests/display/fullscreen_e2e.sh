@@ -1,0 +1,111 @@
+#!/bin/bash
+# The full-screen button on a real X server whose mode can change: the game switches the
+# screen to 640 x 480 and back to 1024 x 768, and puts the start-up mode back when it is ended
+# by SIGTERM while in full screen.
+#
+# Usage: fullscreen_e2e.sh [path/to/vorlin]   (default: ./vorlin, with dati/ beside it)
+# Screenshots go to e2e/ beside the binary. Exit code 77 (skipped) only when no Xorg server can
+# be started.
+set -u
+here=$(cd "$(dirname "$0")" && pwd)
+source "$here/dummy_xorg.sh"
+
+game=$(realpath -m "${1:-./vorlin}")
+build_dir=$(dirname "$game")
+shots="$build_dir/e2e"
+# Client-area points of the menu button "Menù->" and of Riso1 on the button bar.
+readonly MENU_X=23 MENU_Y=470
+readonly RISO1_X=355 RISO1_Y=470
+
+game_pid=""
+scratch=""
+# The game writes its record file beside itself; one that this test made is removed again.
+record_file="$build_dir/Recordc1.kpr"
+record_file_was_there=false
+[ -e "$record_file" ] && record_file_was_there=true
+
+fail() {
+    echo "FAILED: $*" >&2
+    [ -n "$scratch" ] && import -display "$DUMMY_DISPLAY" -window root "$shots/fullscreen_failure.png" 2>/dev/null
+    exit 1
+}
+
+clean_up() {
+    if [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; then
+        kill -KILL "$game_pid" 2>/dev/null
+        wait "$game_pid" 2>/dev/null
+    fi
+    stop_dummy_xorg
+    [ -n "$scratch" ] && rm -rf "$scratch"
+    [ "$record_file_was_there" = false ] && rm -f "$record_file"
+}
+trap clean_up EXIT
+
+[ -x "$game" ] || fail "the game binary $game does not exist"
+[ -d "$build_dir/dati" ] || fail "the data folder $build_dir/dati does not exist"
+command -v xdotool >/dev/null || fail "xdotool is not installed"
+
+if ! start_dummy_xorg; then
+    echo "SKIPPED: no test Xorg server can be started" >&2
+    exit 77
+fi
+export DISPLAY="$DUMMY_DISPLAY"
+mkdir -p "$shots"
+# Records go to a folder of the test's own when the program folder is not writable.
+scratch=$(mktemp -d /tmp/vorlin-e2e.XXXXXX)
+export XDG_DATA_HOME="$scratch/data"
+
+start_game() {
+    "$game" >"$scratch/game.log" 2>&1 &
+    game_pid=$!
+    game_window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vorlin' | head -n 1)
+    [ -n "$game_window" ] || fail "the game window did not appear"
+}
+
+click() {
+    xdotool mousemove --window "$game_window" "$1" "$2" click 1
+    sleep 0.3
+}
+
+open_menu_and_click_riso1() {
+    click "$MENU_X" "$MENU_Y"
+    click "$RISO1_X" "$RISO1_Y"
+}
+
+# Waits up to about ten seconds for the game to end.
+wait_for_game_end() {
+    local attempt
+    for attempt in $(seq 1 50); do
+        if ! kill -0 "$game_pid" 2>/dev/null; then
+            wait "$game_pid" 2>/dev/null
+            game_pid=""
+            return 0
+        fi
+        sleep 0.2
+    done
+    return 1
+}
+
+[ "$(current_screen_size)" = "1024 x 768" ] || fail "the test screen does not start at 1024 x 768"
+
+# Full screen and back with the button.
+start_game
+open_menu_and_click_riso1
+wait_for_screen_size "640 x 480" || fail "'A tutto schermo' left the screen at $(current_screen_size)"
+import -window root "$shots/fullscreen_on.png"
+click "$RISO1_X" "$RISO1_Y"
+wait_for_screen_size "1024 x 768" || fail "'In finestra' left the screen at $(current_screen_size)"
+import -window root "$shots/fullscreen_off.png"
+kill -TERM "$game_pid"
+wait_for_game_end || fail "the game did not end on SIGTERM"
+
+# Ended by SIGTERM while in full screen.
+start_game
+open_menu_and_click_riso1
+wait_for_screen_size "640 x 480" || fail "'A tutto schermo' left the screen at $(current_screen_size)"
+kill -TERM "$game_pid"
+wait_for_game_end || fail "the game did not end on SIGTERM in full screen"
+wait_for_screen_size "1024 x 768" || fail "SIGTERM in full screen left the screen at $(current_screen_size)"
+import -window root "$shots/fullscreen_after_sigterm.png"
+
+echo "full screen: 640 x 480 and back to 1024 x 768, also after SIGTERM"
