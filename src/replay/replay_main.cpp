@@ -24,12 +24,15 @@ int main(int argc, char* argv[]) {
             return 2;
         }
     }
+    // By default the replay gets a fresh program folder with its own copy of dati/, so its
+    // records never touch anyone else's. Its runtime folder is private too, so the toolkit has
+    // nothing to warn about whatever the environment.
+    QTemporaryDir scratch;
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        qputenv("XDG_RUNTIME_DIR", scratch.path().toLocal8Bit());
     QApplication app(argc, argv);
 
-    // By default the replay gets a fresh program folder with its own copy of dati/, so its
-    // records never touch anyone else's.
-    QTemporaryDir scratch;
     if (programFolder.empty()) {
         programFolder = scratch.path().toStdString();
         std::filesystem::copy(vorlin::executableFolder() / "dati", programFolder / "dati",

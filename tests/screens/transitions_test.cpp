@@ -4,6 +4,9 @@
 
 #include "assets/picture_loader.h"
 
+#include <QLineEdit>
+#include <QScrollBar>
+
 #include <fstream>
 
 namespace vorlin::testing {
@@ -35,12 +38,10 @@ protected:
 
     // Fires transition frames until the darkness is complete; returns how many were drawn.
     int runOpening() {
-        int frames = 0;
-        while (form->timer("IntervalloSchemiApertura").enabled() && frames < 1000) {
-            clock.fireNext();
-            ++frames;
-        }
-        return frames;
+        const FormTimer& opening = form->timer("IntervalloSchemiApertura");
+        const auto before = opening.fireCount();
+        for (int guard = 0; opening.enabled() && guard < 2000; ++guard) clock.fireNext();
+        return static_cast<int>(opening.fireCount() - before);
     }
 
     void runUntilPlayOrResults() {
@@ -108,10 +109,9 @@ TEST_F(Transitions, AfterTheSixthSceneTheFirstComesBackAndTheCountGoesOn) {
 
 TEST_F(Transitions, AtTheFarRightTheOpeningLastsLonger) {
     GameState& s = state();
-    s.PosizioneXVorlin = 600;
-    s.ScorrimentoX = 0;
-    s.PosizioneYVorlin = 229; // on the second platform, level with nothing
+    s.PosizioneXVorlin = 600; // on the ground right of the wall, where the view does not scroll
     catchTheQuotaBanana();
+    ASSERT_EQ(s.PosizioneXVorlin - s.ScorrimentoX, 600);
     // Centre x 648: the square's left edge reaches -200 at half-size 850.
     EXPECT_EQ(runOpening(), 86);
 }
@@ -149,14 +149,12 @@ TEST_F(Transitions, TheStatisticsOfAFinishedGame) {
 
 TEST_F(Transitions, TheLastLossLeadsToTheRecordTableWithTheNewRecordHighlighted) {
     GameState& s = state();
-    // One energy left, and an object about to fall below the ground.
-    s.EnergiaBase = 1 + s.OggettiPersi - s.OggettiPresi;
-    s.EnergiaAttuale = 1;
+    // One energy left, and an object below the ground line.
     s.CarichePrese = 7;
     form->controls().setCaption("BananePrese", "7");
     s.OggettiPresi = 57;
     s.EnergiaBase = 1 - s.OggettiPresi + s.OggettiPersi;
-    s.QuarziY[1] = 399;
+    s.QuarziY[1] = 401; // lost by the next tick
     s.QuarziX[1] = 900;
     clock.fireNext();
     ASSERT_EQ(s.PartitaFinita, 1);
@@ -185,7 +183,7 @@ TEST_F(Transitions, TheLastLossLeadsToTheRecordTableWithTheNewRecordHighlighted)
     std::ifstream file(programFolder / "Recordc1.kpr", std::ios::binary);
     std::string line;
     for (int i = 0; i < 5; ++i) std::getline(file, line);
-    EXPECT_EQ(line.substr(0, 22), "\"65280\",\"7057\",\"") << line;
+    EXPECT_EQ(line.substr(0, 16), "\"65280\",\"7057\",\"") << line;
 }
 
 } // namespace
