@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 
 #include <cmath>
@@ -18,6 +19,18 @@ namespace vorlin {
 namespace {
 
 const char* kForeProperty = "vorlinForeColour";
+const char* kCaptionProperty = "vorlinCaption";
+// In a word-wrapped text a long run of spaces was the author's way of starting a new line.
+constexpr int kSpacesThatBreakALine = 20;
+
+// What a label shows for its caption: word-wrapped texts break their lines at long space runs.
+QString shownText(const ControlSpec& spec, const QString& caption) {
+    if (!spec.wordWrap) return caption;
+    QString shown = caption;
+    shown.replace(QRegularExpression(QStringLiteral(" {%1,}").arg(kSpacesThatBreakALine)),
+                  QStringLiteral("\n"));
+    return shown;
+}
 const char* kBackProperty = "vorlinBackColour";
 constexpr int kBlack = 0x000000;
 
@@ -84,7 +97,8 @@ QWidget* Controls::create(QWidget* form, const ControlSpec& spec) {
     case ControlKind::Label: {
         QLabel* label = spec.handCursor ? new ClickableLabel(parent) : new QLabel(parent);
         label->setTextFormat(Qt::PlainText);
-        label->setText(QString::fromUtf8(spec.caption));
+        label->setProperty(kCaptionProperty, QString::fromUtf8(spec.caption));
+        label->setText(shownText(spec, QString::fromUtf8(spec.caption)));
         label->setAlignment(alignmentFor(spec.align));
         label->setWordWrap(spec.wordWrap);
         label->setFont(fontFor(spec.font));
@@ -230,7 +244,7 @@ bool Controls::enabled(const std::string& name) const {
 
 QString Controls::caption(const std::string& name) const {
     QWidget* w = widget(name);
-    if (auto* l = qobject_cast<QLabel*>(w)) return l->text();
+    if (auto* l = qobject_cast<QLabel*>(w)) return l->property(kCaptionProperty).toString();
     if (auto* b = qobject_cast<QAbstractButton*>(w)) return b->text();
     if (auto* t = qobject_cast<QLineEdit*>(w)) return t->text();
     return {};
@@ -238,7 +252,10 @@ QString Controls::caption(const std::string& name) const {
 
 void Controls::setCaption(const std::string& name, const QString& caption) const {
     QWidget* w = widget(name);
-    if (auto* l = qobject_cast<QLabel*>(w)) l->setText(caption);
+    if (auto* l = qobject_cast<QLabel*>(w)) {
+        l->setProperty(kCaptionProperty, caption);
+        l->setText(shownText(spec(name), caption));
+    }
     else if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(caption);
     else if (auto* t = qobject_cast<QLineEdit*>(w)) t->setText(caption);
     else throw std::logic_error("control " + name + " has no caption");

@@ -100,6 +100,13 @@ void ScreenMode::setFullScreenState(bool on) {
     if (on == window_.isFullScreen()) return;
     window_.setWindowState(on ? (window_.windowState() | Qt::WindowFullScreen)
                               : (window_.windowState() & ~Qt::WindowFullScreen));
+    if (on) {
+        // Without a window manager nothing honours the full-screen state: the client area
+        // itself is put on the screen's top-left corner.
+        const QPoint clientOffset = window_.geometry().topLeft() - window_.frameGeometry().topLeft();
+        const QScreen* screen = window_.screen();
+        window_.move((screen ? screen->geometry().topLeft() : QPoint()) - clientOffset);
+    }
 }
 
 void ScreenMode::showScaledFullScreen(bool on) {
