@@ -122,8 +122,11 @@ void ScreenMode::showScaledFullScreen(bool on) {
         scaledView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         scaledView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         scaledWindow_ = scene->addWidget(&window_, Qt::Widget);
+        // The whole screen also where no window manager honours the full-screen state.
+        const QScreen* shown = window_.screen() ? window_.screen() : QGuiApplication::primaryScreen();
+        const QRect screen = shown ? shown->geometry() : QRect(0, 0, 640, 480);
+        scaledView_->setGeometry(screen);
         scaledView_->showFullScreen();
-        const QRect screen = scaledView_->screen()->geometry();
         const double scale = std::min(screen.width() / double(window_.width()),
                                       screen.height() / double(window_.height()));
         scaledView_->resetTransform();
@@ -131,10 +134,15 @@ void ScreenMode::showScaledFullScreen(bool on) {
         scaledView_->centerOn(scaledWindow_);
         window_.setFocus();
     } else {
-        // The window leaves the scene and is a window of its own again.
+        // The window leaves the scene and is a window of its own again. The view goes once the
+        // click that got here (delivered through it) has finished.
         scaledWindow_->setWidget(nullptr);
         scaledWindow_ = nullptr;
-        scaledView_.reset();
+        QGraphicsView* view = scaledView_.release();
+        view->hide();
+        view->deleteLater();
+        // Hidden and shown again so that it gets a window on the screen of its own.
+        window_.hide();
         window_.show();
     }
 }
