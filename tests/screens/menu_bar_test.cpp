@@ -3,7 +3,9 @@
 
 #include "form_fixture.h"
 
+#include <QDesktopServices>
 #include <QLineEdit>
+#include <QUrl>
 #include <QScrollBar>
 
 #include <functional>
@@ -148,6 +150,36 @@ TEST_F(MenuBar, TheSchemeTitleShowsForFiveSeconds) {
     EXPECT_FALSE(form->timer("Timer2").enabled());
 }
 
+// Stands in for the desktop's mail program and browser.
+class LinkCatcher : public QObject {
+    Q_OBJECT
+public:
+    QStringList opened;
+public slots:
+    void open(const QUrl& url) { opened << url.toString(); }
+};
+
+TEST_F(MenuBar, TheLinksOpenTheMailProgramAndTheBrowser) {
+    LinkCatcher catcher;
+    QDesktopServices::setUrlHandler("mailto", &catcher, "open");
+    QDesktopServices::setUrlHandler("https", &catcher, "open");
+    load();
+    // Hidden links cannot be clicked; the help and author panels show theirs.
+    EXPECT_FALSE(form->clickControl("Label10"));
+    form->clickControl("Command2MenuInizio");
+    form->clickControl("Command2");
+    form->clickControl("Label23");
+    form->clickControl("Label24");
+    form->clickControl("Command3");
+    form->clickControl("Label10");
+    form->clickControl("Label25");
+    QDesktopServices::unsetUrlHandler("mailto");
+    QDesktopServices::unsetUrlHandler("https");
+    EXPECT_EQ(catcher.opened, (QStringList{"mailto:vorlin@example.org", "https://vorlin.example.org/",
+                                           "mailto:vorlin@example.org",
+                                           "https://vorlin.example.org/"}));
+}
+
 TEST_F(MenuBar, ExitEndsTheProgramAfterPuttingTheScreenModeBack) {
     load();
     form->clickControl("Command2MenuInizio");
@@ -162,3 +194,5 @@ TEST_F(MenuBar, ExitEndsTheProgramAfterPuttingTheScreenModeBack) {
 
 } // namespace
 } // namespace vorlin::testing
+
+#include "menu_bar_test.moc"
