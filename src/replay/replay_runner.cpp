@@ -160,17 +160,17 @@ void ReplayRunner::dump() {
         add(name, std::to_string(value));
     });
     const Controls& controls = form_.controls();
-    for (const ControlSpec* spec : controls.widgetSpecs()) {
-        const std::string name = spec->name;
+    for (const ControlSpec* design : controls.widgetSpecs()) {
+        const std::string name = design->name;
         add("visible." + name, controls.visible(name) ? "1" : "0");
         add("enabled." + name, controls.enabled(name) ? "1" : "0");
-        switch (spec->kind) {
+        switch (design->kind) {
         case ControlKind::Label:
         case ControlKind::Button:
         case ControlKind::OptionButton:
             add("caption." + name, oneLine(controls.caption(name)));
             add("fore." + name, std::to_string(colourOrBlack(controls.foreColour(name))));
-            if (spec->kind == ControlKind::Label)
+            if (design->kind == ControlKind::Label)
                 add("back." + name, std::to_string(colourOrBlack(controls.backColour(name))));
             break;
         case ControlKind::TextBox:

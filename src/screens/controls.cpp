@@ -24,8 +24,8 @@ const char* kCaptionProperty = "vorlinCaption";
 constexpr int kSpacesThatBreakALine = 20;
 
 // What a label shows for its caption: word-wrapped texts break their lines at long space runs.
-QString shownText(const ControlSpec& spec, const QString& caption) {
-    if (!spec.wordWrap) return caption;
+QString shownText(const ControlSpec& design, const QString& caption) {
+    if (!design.wordWrap) return caption;
     QString shown = caption;
     shown.replace(QRegularExpression(QStringLiteral(" {%1,}").arg(kSpacesThatBreakALine)),
                   QStringLiteral("\n"));
@@ -40,14 +40,14 @@ constexpr int kBlack = 0x000000;
 // Liberation Sans keep its texts within their labels.
 constexpr int kDefaultFontPixels = 10;
 
-QFont fontFor(const FontSpec& spec) {
+QFont fontFor(const FontSpec& design) {
     QFont font(QStringLiteral("Liberation Sans"));
-    const bool sansSerif = !spec.family || std::string_view(spec.family) == "MS Sans Serif";
+    const bool sansSerif = !design.family || std::string_view(design.family) == "MS Sans Serif";
     font.setPixelSize(sansSerif ? kDefaultFontPixels
-                                : static_cast<int>(std::lround(spec.pointSize * 96.0 / 72.0)));
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+                                : static_cast<int>(std::lround(design.pointSize * 96.0 / 72.0)));
+    font.setBold(design.bold);
+    font.setItalic(design.italic);
+    font.setUnderline(design.underline);
     return font;
 }
 
@@ -60,8 +60,8 @@ Qt::Alignment alignmentFor(TextAlign align) {
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
-bool isLabel(const ControlSpec& spec) {
-    return spec.kind == ControlKind::Label || spec.kind == ControlKind::Image;
+bool isLabel(const ControlSpec& design) {
+    return design.kind == ControlKind::Label || design.kind == ControlKind::Image;
 }
 
 } // namespace
@@ -69,20 +69,20 @@ bool isLabel(const ControlSpec& spec) {
 QColor colourFromBgr(int bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
 Controls::Controls(QWidget* form, const std::vector<ControlSpec>& inventory) {
-    for (const ControlSpec& spec : inventory) {
-        if (spec.kind == ControlKind::Timer || spec.kind == ControlKind::ResolutionControl)
+    for (const ControlSpec& design : inventory) {
+        if (design.kind == ControlKind::Timer || design.kind == ControlKind::ResolutionControl)
             continue;
-        QWidget* widget = create(form, spec);
-        widget->setObjectName(QString::fromLatin1(spec.name));
-        widget->setGeometry(spec.x, spec.y, spec.width, spec.height);
-        widget->setProperty(kForeProperty, spec.foreColour);
-        widget->setProperty(kBackProperty, spec.backColour);
-        widgets_[spec.name] = widget;
-        specs_[spec.name] = &spec;
-        ordered_.push_back(&spec);
-        restyle(spec.name);
-        if (spec.hidden) widget->hide();
-        if (spec.disabled) widget->setEnabled(false);
+        QWidget* widget = create(form, design);
+        widget->setObjectName(QString::fromLatin1(design.name));
+        widget->setGeometry(design.x, design.y, design.width, design.height);
+        widget->setProperty(kForeProperty, design.foreColour);
+        widget->setProperty(kBackProperty, design.backColour);
+        widgets_[design.name] = widget;
+        designs_[design.name] = &design;
+        ordered_.push_back(&design);
+        restyle(design.name);
+        if (design.hidden) widget->hide();
+        if (design.disabled) widget->setEnabled(false);
     }
     // Stacking: listed first is on top, and labels lie beneath the boxed controls of their
     // container. Raising from the back to the front leaves the first listed on top.
@@ -91,70 +91,70 @@ Controls::Controls(QWidget* form, const std::vector<ControlSpec>& inventory) {
             if (isLabel(**it) == labels) widgets_[(*it)->name]->raise();
 }
 
-QWidget* Controls::create(QWidget* form, const ControlSpec& spec) {
-    QWidget* parent = spec.container ? widget(spec.container) : form;
-    switch (spec.kind) {
+QWidget* Controls::create(QWidget* form, const ControlSpec& design) {
+    QWidget* parent = design.container ? widget(design.container) : form;
+    switch (design.kind) {
     case ControlKind::Label: {
-        QLabel* label = spec.handCursor ? new ClickableLabel(parent) : new QLabel(parent);
+        QLabel* label = design.handCursor ? new ClickableLabel(parent) : new QLabel(parent);
         label->setTextFormat(Qt::PlainText);
-        label->setProperty(kCaptionProperty, QString::fromUtf8(spec.caption));
-        label->setText(shownText(spec, QString::fromUtf8(spec.caption)));
-        label->setAlignment(alignmentFor(spec.align));
-        label->setWordWrap(spec.wordWrap);
-        label->setFont(fontFor(spec.font));
-        if (spec.handCursor) label->setCursor(Qt::PointingHandCursor);
+        label->setProperty(kCaptionProperty, QString::fromUtf8(design.caption));
+        label->setText(shownText(design, QString::fromUtf8(design.caption)));
+        label->setAlignment(alignmentFor(design.align));
+        label->setWordWrap(design.wordWrap);
+        label->setFont(fontFor(design.font));
+        if (design.handCursor) label->setCursor(Qt::PointingHandCursor);
         return label;
     }
     case ControlKind::Image: return new QLabel(parent);
     case ControlKind::Button: {
-        auto* button = new QPushButton(QString::fromUtf8(spec.caption), parent);
-        button->setFont(fontFor(spec.font));
+        auto* button = new QPushButton(QString::fromUtf8(design.caption), parent);
+        button->setFont(fontFor(design.font));
         button->setFocusPolicy(Qt::TabFocus);
         return button;
     }
     case ControlKind::OptionButton: {
-        auto* option = new QRadioButton(QString::fromUtf8(spec.caption), parent);
-        option->setFont(fontFor(spec.font));
-        option->setChecked(spec.selected);
+        auto* option = new QRadioButton(QString::fromUtf8(design.caption), parent);
+        option->setFont(fontFor(design.font));
+        option->setChecked(design.selected);
         return option;
     }
     case ControlKind::TextBox: {
-        auto* box = new QLineEdit(QString::fromUtf8(spec.caption), parent);
-        box->setFont(fontFor(spec.font));
+        auto* box = new QLineEdit(QString::fromUtf8(design.caption), parent);
+        box->setFont(fontFor(design.font));
         return box;
     }
     case ControlKind::HScrollBar:
     case ControlKind::VScrollBar: {
         auto* bar = new QScrollBar(
-            spec.kind == ControlKind::HScrollBar ? Qt::Horizontal : Qt::Vertical, parent);
-        bar->setRange(spec.scroll.minimum, spec.scroll.maximum);
-        bar->setSingleStep(spec.scroll.smallStep);
-        bar->setPageStep(spec.scroll.largeStep);
-        bar->setValue(spec.scroll.value);
+            design.kind == ControlKind::HScrollBar ? Qt::Horizontal : Qt::Vertical, parent);
+        bar->setRange(design.scroll.minimum, design.scroll.maximum);
+        bar->setSingleStep(design.scroll.smallStep);
+        bar->setPageStep(design.scroll.largeStep);
+        bar->setValue(design.scroll.value);
         bar->setTracking(false); // dragging the thumb reports the value on release
         return bar;
     }
     case ControlKind::Panel:
     case ControlKind::PictureBox: {
         auto* frame = new QFrame(parent);
-        frame->setFont(fontFor(spec.font));
+        frame->setFont(fontFor(design.font));
         return frame;
     }
     case ControlKind::PictureHolder: return new QWidget(parent);
     case ControlKind::Shape:
-        return new ShapeControl(parent, spec.filled,
-                                colourFromBgr(spec.backColour == kDefaultColour ? kBlack
-                                                                                : spec.backColour));
-    case ControlKind::Line: return new LineControl(parent, colourFromBgr(spec.backColour));
+        return new ShapeControl(parent, design.filled,
+                                colourFromBgr(design.backColour == kDefaultColour ? kBlack
+                                                                                : design.backColour));
+    case ControlKind::Line: return new LineControl(parent, colourFromBgr(design.backColour));
     case ControlKind::Timer:
     case ControlKind::ResolutionControl: break;
     }
-    throw std::logic_error(std::string("control without a widget: ") + spec.name);
+    throw std::logic_error(std::string("control without a widget: ") + design.name);
 }
 
 void Controls::restyle(const std::string& name) const {
     QWidget* w = widget(name);
-    const ControlSpec& s = spec(name);
+    const ControlSpec& s = design(name);
     const int fore = w->property(kForeProperty).toInt();
     const int back = w->property(kBackProperty).toInt();
     const QString id = QString::fromLatin1(s.name);
@@ -199,9 +199,9 @@ QWidget* Controls::widget(const std::string& name) const {
     return found->second;
 }
 
-const ControlSpec& Controls::spec(const std::string& name) const {
-    auto found = specs_.find(name);
-    if (found == specs_.end()) throw std::out_of_range("no control named " + name);
+const ControlSpec& Controls::design(const std::string& name) const {
+    auto found = designs_.find(name);
+    if (found == designs_.end()) throw std::out_of_range("no control named " + name);
     return *found->second;
 }
 
@@ -254,7 +254,7 @@ void Controls::setCaption(const std::string& name, const QString& caption) const
     QWidget* w = widget(name);
     if (auto* l = qobject_cast<QLabel*>(w)) {
         l->setProperty(kCaptionProperty, caption);
-        l->setText(shownText(spec(name), caption));
+        l->setText(shownText(design(name), caption));
     }
     else if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(caption);
     else if (auto* t = qobject_cast<QLineEdit*>(w)) t->setText(caption);

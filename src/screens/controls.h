@@ -33,7 +33,7 @@ public:
 
     bool has(const std::string& name) const { return widgets_.count(name) != 0; }
     QWidget* widget(const std::string& name) const;
-    const ControlSpec& spec(const std::string& name) const;
+    const ControlSpec& design(const std::string& name) const;
     const std::vector<const ControlSpec*>& widgetSpecs() const { return ordered_; }
 
     QLabel* label(const std::string& name) const;
@@ -60,11 +60,11 @@ public:
     void setBackColour(const std::string& name, int bgr) const;
 
 private:
-    QWidget* create(QWidget* form, const ControlSpec& spec);
+    QWidget* create(QWidget* form, const ControlSpec& design);
     void restyle(const std::string& name) const;
 
     std::map<std::string, QWidget*> widgets_;
-    std::map<std::string, const ControlSpec*> specs_;
+    std::map<std::string, const ControlSpec*> designs_;
     std::vector<const ControlSpec*> ordered_;
 };
 

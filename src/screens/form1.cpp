@@ -80,11 +80,11 @@ void Form1::createTimers() {
         {"TimerNumeriCasuali", [this] { game_.TimerNumeriCasuali_Timer(); }},
         {"TimerAnimazione", [this] { game_.TimerAnimazione_Timer(); }},
     };
-    for (const ControlSpec& spec : controlInventory()) {
-        if (spec.kind != ControlKind::Timer) continue;
-        timers_.push_back(std::make_unique<FormTimer>(spec.name, spec.interval, !spec.disabled,
-                                                      handlers.at(spec.name), options_.clock));
-        timerByName_[spec.name] = timers_.back().get();
+    for (const ControlSpec& design : controlInventory()) {
+        if (design.kind != ControlKind::Timer) continue;
+        timers_.push_back(std::make_unique<FormTimer>(design.name, design.interval, !design.disabled,
+                                                      handlers.at(design.name), options_.clock));
+        timerByName_[design.name] = timers_.back().get();
     }
 }
 

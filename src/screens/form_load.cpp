@@ -89,7 +89,7 @@ bool Form1::loadPictures() {
 
     for (const HolderFile& entry : kHolderFiles) {
         Picture& picture = sheets_.*entry.sheet.*entry.part;
-        if (!load(controls_.spec(entry.holder).pictureFile, picture)) return false;
+        if (!load(controls_.design(entry.holder).pictureFile, picture)) return false;
         controls_.widget(entry.holder)->resize(picture.width, picture.height);
     }
     if (!load(kPauseMaskFile, pauseSign_.mask) || !load(kPauseColourFile, pauseSign_.colour))

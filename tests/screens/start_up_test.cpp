@@ -20,18 +20,18 @@ using StartUp = FormFixture;
 TEST_F(StartUp, EveryControlIsBuiltAsDesigned) {
     Form1& f = load();
     const Controls& controls = f.controls();
-    for (const ControlSpec& spec : controlInventory()) {
-        if (spec.kind == ControlKind::Timer || spec.kind == ControlKind::ResolutionControl) continue;
-        SCOPED_TRACE(spec.name);
-        QWidget* w = controls.widget(spec.name);
-        const QWidget* expectedParent = spec.container ? controls.widget(spec.container) : &f;
+    for (const ControlSpec& design : controlInventory()) {
+        if (design.kind == ControlKind::Timer || design.kind == ControlKind::ResolutionControl) continue;
+        SCOPED_TRACE(design.name);
+        QWidget* w = controls.widget(design.name);
+        const QWidget* expectedParent = design.container ? controls.widget(design.container) : &f;
         EXPECT_EQ(w->parentWidget(), expectedParent);
         // Picture holders and the title box take their sizes at run time.
-        if (spec.kind != ControlKind::PictureHolder)
-            EXPECT_EQ(w->geometry(), QRect(spec.x, spec.y, spec.width, spec.height));
-        EXPECT_EQ(controls.visible(spec.name), !spec.hidden);
-        EXPECT_EQ(controls.enabled(spec.name), !spec.disabled);
-        if (spec.kind == ControlKind::Label && spec.font.family)
+        if (design.kind != ControlKind::PictureHolder)
+            EXPECT_EQ(w->geometry(), QRect(design.x, design.y, design.width, design.height));
+        EXPECT_EQ(controls.visible(design.name), !design.hidden);
+        EXPECT_EQ(controls.enabled(design.name), !design.disabled);
+        if (design.kind == ControlKind::Label && design.font.family)
             EXPECT_EQ(w->font().family(), QStringLiteral("Liberation Sans"));
     }
 }
