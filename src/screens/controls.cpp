@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <string_view>
@@ -74,7 +75,10 @@ Controls::Controls(QWidget* form, const std::vector<ControlSpec>& inventory) {
             continue;
         QWidget* widget = create(form, design);
         widget->setObjectName(QString::fromLatin1(design.name));
-        widget->setGeometry(design.x, design.y, design.width, design.height);
+        // A line is one pixel thick: its design gives it no width (vertical) or no height.
+        const bool line = design.kind == ControlKind::Line;
+        widget->setGeometry(design.x, design.y, line ? std::max(design.width, 1) : design.width,
+                            line ? std::max(design.height, 1) : design.height);
         widget->setProperty(kForeProperty, design.foreColour);
         widget->setProperty(kBackProperty, design.backColour);
         widgets_[design.name] = widget;

@@ -1,7 +1,9 @@
 #!/bin/sh
 # The real game in a real X server: the window with its exact caption and a 640 x 480 client
 # area showing the start panel, and a clear refusal to start without a picture.
-. "$(dirname "$0")/e2e_lib.sh" "$1" start_window
+# A sourced file sees the positional parameters of its caller (sh passes none to ".").
+set -- "$1" start_window
+. "$(dirname "$0")/e2e_lib.sh"
 
 start_xvfb
 make_program_folder

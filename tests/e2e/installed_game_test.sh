@@ -1,0 +1,89 @@
+#!/bin/sh
+# The game installed under a prefix as a desktop program: its files where the desktop looks for
+# them, a valid menu entry, a launcher that answers --version and --help, and, run by an ordinary
+# user from a program folder it cannot write, its records kept in that user's data folder.
+set -- "$1" installed_game
+. "$(dirname "$0")/e2e_lib.sh" "$@"
+
+NOBODY_ID=65534
+PREFIX="$WORK/prefix"
+INSTALLED="$PREFIX/lib/vorlin"
+PLAYER_HOME="$WORK/player"
+PLAYER_DATA="$PLAYER_HOME/.data"
+
+cmake --install "$BUILD_DIR" --prefix "$PREFIX" >"$WORK/install.log" 2>&1 ||
+    fail "cmake --install failed: $(cat "$WORK/install.log")"
+
+# Where each installed file must be.
+[ -x "$INSTALLED/vorlin" ] || fail "no program at lib/vorlin/vorlin"
+[ -x "$PREFIX/bin/vorlin" ] || fail "no launcher at bin/vorlin"
+diff -r "$BUILD_DIR/dati" "$INSTALLED/dati" >"$WORK/dati.diff" ||
+    fail "the installed dati/ differs from the built one: $(cat "$WORK/dati.diff")"
+icon="$PREFIX/share/icons/hicolor/32x32/apps/vorlin.png"
+[ "$(identify -format '%m %wx%h' "$icon" 2>&1)" = "PNG 32x32" ] ||
+    fail "icon: $(identify "$icon" 2>&1)"
+entry="$PREFIX/share/applications/vorlin.desktop"
+desktop-file-validate "$entry" >"$WORK/validate.log" 2>&1 ||
+    fail "the desktop entry is not valid: $(cat "$WORK/validate.log")"
+for field in Name=Vorlin Exec=vorlin Icon=vorlin "Categories=Game;ArcadeGame;" Type=Application; do
+    grep -qx "$field" "$entry" || fail "the desktop entry lacks $field"
+done
+grep -q '^Comment=.' "$entry" && grep -q '^Comment\[it\]=.' "$entry" ||
+    fail "the desktop entry lacks its English and Italian comments"
+
+# --version and --help answer in one line each and succeed, without a display, also through a
+# link to the launcher (as a bin/ folder of the user's own would have it). One case a line: the
+# option and what its line must contain.
+mkdir -p "$WORK/links"
+ln -s "$PREFIX/bin/vorlin" "$WORK/links/vorlin"
+for launcher in "$PREFIX/bin/vorlin" "$WORK/links/vorlin"; do
+    while read -r option contains; do
+        env -u DISPLAY "$launcher" "$option" >"$WORK/answer" 2>&1 ||
+            fail "$launcher $option failed: $(cat "$WORK/answer")"
+        [ "$(wc -l <"$WORK/answer")" -eq 1 ] && grep -q "$contains" "$WORK/answer" ||
+            fail "$launcher $option answered: $(cat "$WORK/answer")"
+    done <<'OPTIONS'
+--version Vorlin 4\.01
+--help vorlin
+OPTIONS
+done
+
+# An ordinary user, a program folder nobody may write, a display the user may reach. Root may
+# write anywhere, so as root the game is played by the unprivileged user nobody.
+chmod 755 "$WORK"
+chmod -R a-w "$INSTALLED"
+trap 'chmod -R u+w "$INSTALLED"; cleanup' EXIT
+mkdir -p "$PLAYER_HOME"
+start_xvfb
+if [ "$(id -u)" -eq 0 ]; then
+    player_id=$NOBODY_ID
+    chown "$player_id:$player_id" "$PLAYER_HOME"
+    xhost "+si:localuser:$(id -nu "$player_id")" >/dev/null || fail "nobody may not use the display"
+    set -- setpriv --reuid="$player_id" --regid="$player_id" --clear-groups
+else
+    player_id=$(id -u)
+    set --
+fi
+"$@" env HOME="$PLAYER_HOME" XDG_DATA_HOME="$PLAYER_DATA" "$PREFIX/bin/vorlin" \
+    >"$WORK/game.out" 2>"$WORK/game.err" &
+GAMEPID=$!
+WINDOW=$(timeout 20 xdotool search --sync --name '^Vorlin ' | head -n 1)
+[ -n "$WINDOW" ] || fail "the installed game showed no window: $(cat "$WORK/game.err")"
+sleep 1
+shot installed_start_panel
+start_panel_shown || fail "the installed game does not show the start panel"
+# The desktop matches the window to its menu entry by the window's class.
+xprop -id "$WINDOW" WM_CLASS | grep -q "\"$(sed -n 's/^StartupWMClass=//p' "$entry")\"" ||
+    fail "the window's class is not the entry's: $(xprop -id "$WINDOW" WM_CLASS)"
+
+records="$PLAYER_DATA/vorlin/Recordc1.kpr"
+[ -f "$records" ] || fail "no record file in the user's data folder: $(ls -R "$PLAYER_HOME")"
+[ "$(wc -l <"$records")" -eq 1001 ] || fail "the new record file has $(wc -l <"$records") lines"
+[ "$(stat -c %u "$records")" -eq "$player_id" ] ||
+    fail "the record file does not belong to the player"
+leftovers=$(ls -A "$INSTALLED" | grep -vx -e vorlin -e dati)
+[ -z "$leftovers" ] || fail "the program folder gained: $leftovers"
+
+# Esc before any game ends the installed program with success.
+quit_with_escape
+echo "ok"

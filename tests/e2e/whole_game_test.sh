@@ -1,0 +1,61 @@
+#!/bin/sh
+# Whole games left to play by themselves at the fastest speed: the creature stands still, the
+# crystals are lost and the energy runs out; after the farewell the record panel and the button
+# bar appear and the result is in the program folder's record file at its ranked place. A second
+# game, begun with "Gioca di nuovo", is recorded too.
+export LC_ALL=C.UTF-8 # names with accents are typed as such
+set -- "$1" whole_game
+. "$(dirname "$0")/e2e_lib.sh" "$@"
+
+# A game at 1 ms a tick, with its 6 s farewell, is over well within this.
+GAME_SECONDS=120
+# The record panel's difficulty squares: first row's centre, then one row every 24 pixels.
+SQUARE_X=320
+FIRST_SQUARE_Y=136
+SQUARE_ROW_STEP=24
+SHOWN_ROWS=10
+
+# The colour of the record panel's square in row ROW, as the screenshot NAME shows it.
+square_colour() {
+    pixel "$1" "$SQUARE_X" $((FIRST_SQUARE_Y + SQUARE_ROW_STEP * ($2 - 1)))
+}
+
+start_xvfb
+make_program_folder
+start_game
+wait_until 10 "the name box to be emptied" name_box_empty
+set_start_speed_fastest
+
+# One game a line: the difficulty button to click ("-" keeps the one selected), the colour stored
+# with the record as a number and as the Start button and the panel's square show it, the name.
+game=0
+while IFS='|' read -r option colour shown name; do
+    game=$((game + 1))
+    [ "$option" = "-" ] || click_at $option
+    type_player_name "$name"
+    start_panel_shown "$shown" || fail "game $game: the start panel does not show $shown"
+    shot "game${game}_start_panel"
+    cp "$PROGRAM/Recordc1.kpr" "$WORK/before.kpr"
+    click_start
+    start_panel_shown "$shown" && fail "game $game: Start did not begin the game"
+    shot "game${game}_playing"
+    wait_for_new_record "$PROGRAM" "$WORK/before.kpr" "$GAME_SECONDS"
+    wait_until 10 "the button bar after game $game" bar_shown
+    shot "game${game}_record_panel"
+    stored_name=$(printf '%s' "$name" | iconv -f UTF-8 -t WINDOWS-1252)
+    check_inserted_record "$WORK/before.kpr" "$PROGRAM/Recordc1.kpr" "$colour" "$stored_name"
+    echo "game $game: $NEW_POINTS points at position $NEW_POSITION"
+    # The panel shows the table from the top; the clean file's best record is yellow.
+    [ "$(square_colour "game${game}_record_panel" 1)" = "srgb(255,255,0)" ] ||
+        fail "game $game: the record panel's first row is not the best record"
+    if [ "$NEW_POSITION" -le "$SHOWN_ROWS" ]; then
+        [ "$(square_colour "game${game}_record_panel" "$NEW_POSITION")" = "$shown" ] ||
+            fail "game $game: row $NEW_POSITION of the record panel is not the new record's colour"
+    fi
+    click_at "$BAR_NEW_GAME_X" "$BAR_Y"
+done <<'GAMES'
+-|65280|srgb(0,255,0)|Rossi, Mario
+69 176|255|srgb(255,0,0)|Nicolò
+GAMES
+start_panel_shown "srgb(255,0,0)" || fail "Gioca di nuovo did not bring back the start panel"
+echo "ok"
