@@ -173,11 +173,23 @@ void Controls::restyle(const std::string& name) const {
                                                                  : "QLineEdit";
         style = QStringLiteral("%1#%2{").arg(QLatin1String(type), id);
         if (fore != kDefaultColour) style += QStringLiteral("color:%1;").arg(colour(fore));
-        if (s.transparent) style += QStringLiteral("background:transparent;");
-        else if (back != kDefaultColour) style += QStringLiteral("background:%1;").arg(colour(back));
-        else style += QStringLiteral("background:%1;").arg(colour(kBlack));
+        // A label the colour of its panel lets the panel show through, border included.
+        const int ownBack = back == kDefaultColour ? kBlack : back;
+        const bool asItsPanel = s.kind == ControlKind::Label && s.container &&
+                                ownBack == backColourOrBlack(s.container);
+        if (s.transparent || asItsPanel) style += QStringLiteral("background:transparent;");
+        else style += QStringLiteral("background:%1;").arg(colour(ownBack));
         if (s.kind == ControlKind::TextBox) style += QStringLiteral("border:1px solid #808080;");
         style += QLatin1Char('}');
+        // The round mark of an option button stays visible on the black panels.
+        if (s.kind == ControlKind::OptionButton)
+            style += QStringLiteral(
+                         "QRadioButton#%1::indicator{width:9px;height:9px;border-radius:6px;"
+                         "border:2px solid #a0a0a0;background:white;}"
+                         "QRadioButton#%1::indicator:checked{background:qradialgradient(cx:0.5,"
+                         "cy:0.5,radius:0.5,fx:0.5,fy:0.5,stop:0 black,stop:0.45 black,"
+                         "stop:0.55 white,stop:1 white);}")
+                         .arg(id);
         break;
     }
     case ControlKind::Button:
@@ -263,6 +275,11 @@ void Controls::setCaption(const std::string& name, const QString& caption) const
     else if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(caption);
     else if (auto* t = qobject_cast<QLineEdit*>(w)) t->setText(caption);
     else throw std::logic_error("control " + name + " has no caption");
+}
+
+int Controls::backColourOrBlack(const std::string& name) const {
+    const int back = widget(name)->property(kBackProperty).toInt();
+    return back == kDefaultColour ? kBlack : back;
 }
 
 int Controls::foreColour(const std::string& name) const {

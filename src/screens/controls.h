@@ -62,6 +62,8 @@ public:
 private:
     QWidget* create(QWidget* form, const ControlSpec& design);
     void restyle(const std::string& name) const;
+    // The background a panel or picture box is painted with.
+    int backColourOrBlack(const std::string& name) const;
 
     std::map<std::string, QWidget*> widgets_;
     std::map<std::string, const ControlSpec*> designs_;
