@@ -46,8 +46,6 @@ void Game::setGameStartValues() {
     s.PosizioneYVorlin = layout::kGroundTop;
     s.QuarziPresiElica = 0;
     s.QuarziPersiBanana = 0;
-    s.OggettiPresi = 0;
-    s.OggettiPersi = 0;
     s.ScorrimentoX = 0;
 
     for (int i = 1; i <= rules::kObjectCount; ++i) {
@@ -57,9 +55,6 @@ void Game::setGameStartValues() {
     }
 
     s.PavimentoX = layout::kGroundX;
-
-    // The sheets were loaded before the first game; read them afresh for this one.
-    canvas_.forgetSheets();
 }
 
 void Game::TimerNumeriCasuali_Timer() {

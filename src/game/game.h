@@ -17,9 +17,11 @@ class Game {
     static constexpr int kFrameWidth = 640;
     static constexpr int kFrameHeight = 480;
 
-    // The sheets are read at the first draw after each game start; the window loads them once
-    // at start-up, before the first game.
+    // The window loads the sheets at start-up and then calls sheetsLoaded().
     Game(GameWindow& window, const SpriteSheets& sheets);
+
+    // The sheets have been (re)loaded: they are read afresh at their next draw.
+    void sheetsLoaded() { canvas_.forgetSheets(); }
 
     GameState state;
     RandomSource random;
@@ -62,6 +64,7 @@ class Game {
     void carryOutWalkRequests();
     void moveLifts();
     void moveAndDrawFlyingBananas();
+    void moveAndDrawFlyingBanana(int& x, int& y, int column);
     void animateStanding();
     void keepCharacterInsideLimits();
     void boardOrLeaveLifts();

@@ -31,4 +31,8 @@ struct SpritePair {
     Picture colour;
 };
 
+inline bool samePictureSize(const SpritePair& pair) {
+    return pair.mask.width == pair.colour.width && pair.mask.height == pair.colour.height;
+}
+
 } // namespace vorlin

@@ -111,22 +111,21 @@ void Game::moveLifts() {
 }
 
 void Game::moveAndDrawFlyingBananas() {
-    GameState& s = state;
-    s.BananaVolante1X -= rules::kFlyingBananaStep;
-    s.BananaVolante1Y -= rules::kFlyingBananaStep;
-    if (s.BananaVolante1Y <= rules::kFlyingBananaGoneAt) {
-        s.BananaVolante1X = rules::kParked;
-        s.BananaVolante1Y = rules::kParked;
-    }
-    drawBanana(s.BananaVolante1X, s.BananaVolante1Y, s.ColonnaBananaVolante1);
+    moveAndDrawFlyingBanana(state.BananaVolante1X, state.BananaVolante1Y,
+                            state.ColonnaBananaVolante1);
+    moveAndDrawFlyingBanana(state.BananaVolante2X, state.BananaVolante2Y,
+                            state.ColonnaBananaVolante2);
+}
 
-    s.BananaVolante2X -= rules::kFlyingBananaStep;
-    s.BananaVolante2Y -= rules::kFlyingBananaStep;
-    if (s.BananaVolante2Y <= rules::kFlyingBananaGoneAt) {
-        s.BananaVolante2X = rules::kParked;
-        s.BananaVolante2Y = rules::kParked;
+void Game::moveAndDrawFlyingBanana(int& x, int& y, int column) {
+    // Up and to the left until it has left the top of the field; then it is parked.
+    x -= rules::kFlyingBananaStep;
+    y -= rules::kFlyingBananaStep;
+    if (y <= rules::kFlyingBananaGoneAt) {
+        x = rules::kParked;
+        y = rules::kParked;
     }
-    drawBanana(s.BananaVolante2X, s.BananaVolante2Y, s.ColonnaBananaVolante2);
+    drawBanana(x, y, column);
 }
 
 void Game::animateStanding() {

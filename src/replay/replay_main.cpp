@@ -35,8 +35,14 @@ int main(int argc, char* argv[]) {
 
     if (programFolder.empty()) {
         programFolder = scratch.path().toStdString();
+        std::error_code error;
         std::filesystem::copy(vorlin::executableFolder() / "dati", programFolder / "dati",
-                              std::filesystem::copy_options::recursive);
+                              std::filesystem::copy_options::recursive, error);
+        if (error) {
+            std::cerr << "cannot copy the data folder beside vorlin-replay: " << error.message()
+                      << '\n';
+            return 1;
+        }
     }
     std::ifstream file;
     if (!scriptPath.empty()) {

@@ -60,12 +60,14 @@ int ReplayRunner::run(std::istream& script) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const std::string trimmed = trim(line);
         if (trimmed.empty()) continue;
-        const auto space = trimmed.find(' ');
+        const auto space = trimmed.find_first_of(" \t");
         const std::string command = trimmed.substr(0, space);
-        // The name keeps its spaces: everything after "name ".
+        // The name keeps its spaces: everything after the space or tab that follows "name".
         std::string argument;
-        if (space != std::string::npos)
-            argument = command == "name" ? line.substr(line.find("name") + 5) : trim(trimmed.substr(space));
+        if (space != std::string::npos) {
+            const std::string rest = line.substr(line.find(command) + command.size() + 1);
+            argument = command == "name" ? rest : trim(rest);
+        }
         if (!execute(command, argument)) {
             err_ << "line " << number << ": " << error_ << '\n';
             return 2;

@@ -156,7 +156,7 @@ QWidget* Controls::create(QWidget* form, const ControlSpec& design) {
     throw std::logic_error(std::string("control without a widget: ") + design.name);
 }
 
-void Controls::restyle(const std::string& name) const {
+void Controls::restyle(const std::string& name) {
     QWidget* w = widget(name);
     const ControlSpec& s = design(name);
     const int fore = w->property(kForeProperty).toInt();
@@ -228,29 +228,18 @@ template <typename T> static T* as(QWidget* w, const std::string& name) {
 }
 
 QLabel* Controls::label(const std::string& name) const { return as<QLabel>(widget(name), name); }
-QPushButton* Controls::button(const std::string& name) const {
-    return as<QPushButton>(widget(name), name);
-}
 QLineEdit* Controls::textBox(const std::string& name) const {
     return as<QLineEdit>(widget(name), name);
 }
 QScrollBar* Controls::scrollBar(const std::string& name) const {
     return as<QScrollBar>(widget(name), name);
 }
-QRadioButton* Controls::option(const std::string& name) const {
-    return as<QRadioButton>(widget(name), name);
-}
-ShapeControl* Controls::shape(const std::string& name) const {
-    auto* shape = dynamic_cast<ShapeControl*>(widget(name));
-    if (!shape) throw std::logic_error("control " + name + " is not a shape");
-    return shape;
-}
 
-void Controls::show(const std::string& name, bool visible) const {
+void Controls::show(const std::string& name, bool visible) {
     widget(name)->setVisible(visible);
 }
 bool Controls::visible(const std::string& name) const { return !widget(name)->isHidden(); }
-void Controls::enable(const std::string& name, bool enabled) const {
+void Controls::enable(const std::string& name, bool enabled) {
     widget(name)->setEnabled(enabled);
 }
 bool Controls::enabled(const std::string& name) const {
@@ -266,7 +255,7 @@ QString Controls::caption(const std::string& name) const {
     return {};
 }
 
-void Controls::setCaption(const std::string& name, const QString& caption) const {
+void Controls::setCaption(const std::string& name, const QString& caption) {
     QWidget* w = widget(name);
     if (auto* l = qobject_cast<QLabel*>(w)) {
         l->setProperty(kCaptionProperty, caption);
@@ -293,11 +282,11 @@ int Controls::backColour(const std::string& name) const {
     }
     return w->property(kBackProperty).toInt();
 }
-void Controls::setForeColour(const std::string& name, int bgr) const {
+void Controls::setForeColour(const std::string& name, int bgr) {
     widget(name)->setProperty(kForeProperty, bgr);
     restyle(name);
 }
-void Controls::setBackColour(const std::string& name, int bgr) const {
+void Controls::setBackColour(const std::string& name, int bgr) {
     QWidget* w = widget(name);
     if (auto* shape = dynamic_cast<ShapeControl*>(w)) shape->setColour(colourFromBgr(bgr));
     w->setProperty(kBackProperty, bgr);

@@ -11,14 +11,10 @@
 
 class QWidget;
 class QLabel;
-class QPushButton;
 class QLineEdit;
 class QScrollBar;
-class QRadioButton;
 
 namespace vorlin {
-
-class ShapeControl;
 
 // 0x00BBGGRR, the colour unit of the window's design, to and from QColor.
 QColor colourFromBgr(int bgr);
@@ -37,31 +33,28 @@ public:
     const std::vector<const ControlSpec*>& widgetSpecs() const { return ordered_; }
 
     QLabel* label(const std::string& name) const;
-    QPushButton* button(const std::string& name) const;
     QLineEdit* textBox(const std::string& name) const;
     QScrollBar* scrollBar(const std::string& name) const;
-    QRadioButton* option(const std::string& name) const;
-    ShapeControl* shape(const std::string& name) const;
 
-    void show(const std::string& name, bool visible = true) const;
-    void hide(const std::string& name) const { show(name, false); }
+    void show(const std::string& name, bool visible = true);
+    void hide(const std::string& name) { show(name, false); }
     // The control's own Visible flag (a control inside a hidden panel is still "visible").
     bool visible(const std::string& name) const;
-    void enable(const std::string& name, bool enabled = true) const;
+    void enable(const std::string& name, bool enabled = true);
     bool enabled(const std::string& name) const;
 
     // Caption of a label or button, text of a text box.
     QString caption(const std::string& name) const;
-    void setCaption(const std::string& name, const QString& caption) const;
+    void setCaption(const std::string& name, const QString& caption);
 
     int foreColour(const std::string& name) const;
     int backColour(const std::string& name) const;
-    void setForeColour(const std::string& name, int bgr) const;
-    void setBackColour(const std::string& name, int bgr) const;
+    void setForeColour(const std::string& name, int bgr);
+    void setBackColour(const std::string& name, int bgr);
 
 private:
     QWidget* create(QWidget* form, const ControlSpec& design);
-    void restyle(const std::string& name) const;
+    void restyle(const std::string& name);
     // The background a panel or picture box is painted with.
     int backColourOrBlack(const std::string& name) const;
 

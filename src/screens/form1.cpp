@@ -4,6 +4,7 @@
 #include "assets/embedded_pictures.h"
 #include "assets/picture_loader.h"
 #include "assets/sound_player.h"
+#include "game/play_rules.h"
 #include "painted_controls.h"
 #include "record_panel.h"
 #include "screen_mode.h"
@@ -21,23 +22,19 @@ namespace {
 
 const char* const kCaption = "Vorlin     Ver. 4.01  per Windows 95, 98, ME, 2000, XP, Vista";
 
-// The virtual-key code of a key, as the game's key handler expects it.
+// The virtual-key code of the keys the game answers; every other key gives 0 and does nothing.
 int virtualKeyCode(const QKeyEvent& event) {
-    const int key = event.key();
-    switch (key) {
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Space: return 32;
-    default: break;
+    switch (event.key()) {
+    case Qt::Key_Left: return rules::kKeyLeft;
+    case Qt::Key_Right: return rules::kKeyRight;
+    case Qt::Key_Escape: return rules::kKeyEscape;
+    case Qt::Key_P: return rules::kKeyP;
+    default: return 0;
     }
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
-        return key; // letters and digits: their upper-case character code
-    return 0;
+}
+
+const char* timerName(GameTimer timer) {
+    return timer == GameTimer::TimerAnimazione ? "TimerAnimazione" : "IntervalloSchemiApertura";
 }
 
 const char* statusLabelName(StatusLabel label) {
@@ -150,10 +147,12 @@ void Form1::paintEvent(QPaintEvent*) {
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     // Key preview: the window sees each key press before the control that has the focus,
     // once, at its first delivery (a key the control ignores travels on to its parents).
+    // In the scaled full screen the keys reach the view that holds the window first.
     if (event->type() == QEvent::KeyPress && !programEnded_) {
         QWidget* focus = QApplication::focusWidget();
         QWidget* first = focus ? focus : this;
-        if (watched == first && first->window() == this)
+        const QWidget* top = first->window();
+        if (watched == first && (top == this || top == screenMode_->scaledView()))
             Form_KeyDown(virtualKeyCode(*static_cast<QKeyEvent*>(event)));
     }
     return QWidget::eventFilter(watched, event);
@@ -163,7 +162,6 @@ void Form1::endProgram() {
     RitornaAllaRisoluzioneOriginaria_();
     programEnded_ = true;
     for (auto& timer : timers_) timer->setEnabled(false);
-    emit programEnding();
     QCoreApplication::exit(0);
 }
 
@@ -183,16 +181,9 @@ void Form1::setStatusCaption(StatusLabel label, const std::string& caption) {
     controls_.setCaption(statusLabelName(label), QString::fromStdString(caption));
 }
 
-void Form1::switchTimer(GameTimer which, bool on) {
-    timer(which == GameTimer::TimerAnimazione ? "TimerAnimazione" : "IntervalloSchemiApertura")
-        .setEnabled(on);
-}
+void Form1::switchTimer(GameTimer which, bool on) { timer(timerName(which)).setEnabled(on); }
 
-bool Form1::timerOn(GameTimer which) const {
-    return timer(which == GameTimer::TimerAnimazione ? "TimerAnimazione"
-                                                      : "IntervalloSchemiApertura")
-        .enabled();
-}
+bool Form1::timerOn(GameTimer which) const { return timer(timerName(which)).enabled(); }
 
 bool Form1::panelVisible(Panel panel) const {
     return controls_.visible(panel == Panel::Frame1 ? "Frame1" : "Frame4");
@@ -208,7 +199,10 @@ const SpritePair* Form1::reloadPauseSign() {
     LoadedPicture mask = loadPicture(dataPath(options_.programFolder, kPauseMaskFile));
     LoadedPicture colour = loadPicture(dataPath(options_.programFolder, kPauseColourFile));
     if (!mask || !colour) return nullptr;
-    pauseSign_ = {std::move(*mask.picture), std::move(*colour.picture)};
+    SpritePair sign{std::move(*mask.picture), std::move(*colour.picture)};
+    // The sign is one rectangle: a colour picture that does not fit its mask is not drawn.
+    if (!samePictureSize(sign)) return nullptr;
+    pauseSign_ = std::move(sign);
     return &pauseSign_;
 }
 

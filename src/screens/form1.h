@@ -15,6 +15,9 @@
 
 namespace vorlin {
 
+// The name box's text until the player types a name.
+inline constexpr const char* kNamePlaceholder = "Inserire il nome del giocatore";
+
 class SoundPlayer;
 class RecordPanel;
 class ScreenMode;
@@ -41,6 +44,7 @@ public:
     const QString& loadError() const { return loadError_; }
 
     const Controls& controls() const { return controls_; }
+    Controls& controls() { return controls_; }
     Game& game() { return game_; }
     FormTimer& timer(const std::string& name) const;
     const std::vector<std::unique_ptr<FormTimer>>& timers() const { return timers_; }
@@ -91,9 +95,6 @@ public:
     void VScroll1_Change();
     void R_Click();
 
-signals:
-    void programEnding();
-
 protected:
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -115,6 +116,9 @@ private:
     void connectHandlers();
     bool loadPictures();
     void selectDifficulty(int option);
+    void showEmptyCounters();
+    // One frame of a transition: the field with the darkness square, on screen.
+    void paintTransitionFrame();
     void changeSpeed(const std::string& changed, const std::string& other);
     void togglePanel(const std::string& own, std::initializer_list<const char*> others);
     void openLink(const QString& address);

@@ -3,6 +3,7 @@
 #include "assets/data_files.h"
 #include "assets/embedded_pictures.h"
 #include "assets/picture_loader.h"
+#include "game/play_rules.h"
 #include "record_panel.h"
 #include "screen_mode.h"
 
@@ -46,26 +47,30 @@ constexpr HolderFile kHolderFiles[] = {
 
 bool Form1::Form_Load() {
     GameState& s = game_.state;
-    // 1. First values of the flow.
+    // No walk request, transition or finished game yet; nothing to highlight in the records.
     s.RichiestaDestra = s.RichiestaSinistra = 0;
     s.PartitaFinita = s.AmpiezzaTransizione = s.TransizioneInCorso = 0;
     s.EnergiaAttuale = s.PosizioneUltimoRecord = s.SenzaEvidenziazione = 1;
-    // 2. The record folder and file.
+    // Where the records are kept, and a record file there.
     recordPanel_->VerificaEsistenzaFileRecordOSuaCreazionePulito_(options_.programFolder,
                                                                    options_.fallbackRecordFolder);
-    // 3-5.
-    s.EnergiaIniziale = 70;
-    s.BananaX = s.BananaY = -100;
+    // The difficulty selected at start ("Bassa"), no banana in the field, empty counters.
+    s.EnergiaIniziale = rules::kStartingEnergyBassa;
+    s.BananaX = s.BananaY = rules::kParked;
     controls_.setCaption("BananePrese", QString());
     s.OggettiPresi = s.OggettiPersi = 0;
-    // 6. Key preview.
+    // Key preview: the window sees every key press before the control that has the focus.
     qApp->installEventFilter(this);
-    // 7-8. The pictures: a missing one stops the start-up before any game can begin.
-    if (!loadPictures()) return false;
-    // 9. The sound paths; the files are not opened here.
+    // The pictures: a missing one stops the start-up before any game can begin.
+    if (!loadPictures()) {
+        for (auto& timer : timers_) timer->setEnabled(false);
+        return false;
+    }
+    game_.sheetsLoaded();
+    // The sound paths; the files are not opened here.
     for (std::size_t i = 0; i < kSoundFiles.size(); ++i)
         soundPaths_[i] = dataPath(options_.programFolder, kSoundFiles[i]).string();
-    // 10-11. The screen mode found at start-up, kept for the way back.
+    // The screen mode found at start-up, kept for the way back.
     screenMode_->noteStartupMode();
     return true;
 }
@@ -94,6 +99,11 @@ bool Form1::loadPictures() {
     }
     if (!load(kPauseMaskFile, pauseSign_.mask) || !load(kPauseColourFile, pauseSign_.colour))
         return false;
+    if (!samePictureSize(pauseSign_)) {
+        loadError_ = QStringLiteral("Immagine non valida: %1 e %2 hanno misure diverse")
+                         .arg(QLatin1String(kPauseMaskFile), QLatin1String(kPauseColourFile));
+        return false;
+    }
     controls_.widget("PausaN")->resize(pauseSign_.mask.width, pauseSign_.mask.height);
     controls_.widget("PausaC")->resize(pauseSign_.colour.width, pauseSign_.colour.height);
 

@@ -1,6 +1,7 @@
 #include "form1.h"
 
 #include "game/captions.h"
+#include "game/play_rules.h"
 
 #include <QLineEdit>
 #include <QScrollBar>
@@ -8,8 +9,6 @@
 namespace vorlin {
 
 namespace {
-
-const QString kNamePlaceholder = QStringLiteral("Inserire il nome del giocatore");
 
 // One row per difficulty option: the energy a game starts with and how the panel shows it.
 struct Difficulty {
@@ -55,7 +54,7 @@ void Form1::selectDifficulty(int option) {
     const Difficulty& d = kDifficulties[option - 1];
     GameState& s = game_.state;
     s.EnergiaIniziale = d.startingEnergy;
-    s.ValoreCarica = s.EnergiaIniziale - 10;
+    s.ValoreCarica = s.EnergiaIniziale - rules::kChargeBonusBelowStart;
     s.EnergiaBase = s.EnergiaIniziale;
     controls_.setCaption("Pt", QString::fromLatin1(d.energyCaption));
     controls_.setForeColour("Label2", d.colour);
@@ -84,7 +83,7 @@ void Form1::changeSpeed(const std::string& changed, const std::string& other) {
 
 void Form1::PulsanteStart_Click() {
     const QString name = trimSpaces(controls_.caption("NomeGiocatore"));
-    if (name.isEmpty() || name == kNamePlaceholder) return;
+    if (name.isEmpty() || name == QLatin1String(kNamePlaceholder)) return;
 
     for (const char* panel : {"Frame2", "Frame3", "Frame6", "Frame4"}) controls_.hide(panel);
     controls_.show("Command2menu");
@@ -92,14 +91,18 @@ void Form1::PulsanteStart_Click() {
     controls_.setCaption("BananePrese", QString());
     controls_.enable("Command1");
     game_.setGameStartValues();
-    controls_.setCaption("nPresiTotale", QStringLiteral("Oggetti presi"));
-    controls_.setCaption("nPersiTotale", QStringLiteral("Oggetti persi"));
+    showEmptyCounters();
     controls_.hide("Frame3");
     controls_.hide("Frame1");
     timer("TimerNumeriCasuali").setEnabled(false);
     timer("TimerAnimazione").setEnabled(true);
     playSound(Sound::Carica);
     TitoloSchema_();
+}
+
+void Form1::showEmptyCounters() {
+    controls_.setCaption("nPresiTotale", QStringLiteral("Oggetti presi"));
+    controls_.setCaption("nPersiTotale", QStringLiteral("Oggetti persi"));
 }
 
 void Form1::NuovoGioco_Click() {
@@ -111,8 +114,7 @@ void Form1::NuovoGioco_Click() {
     controls_.enable("Command2menu");
     controls_.show("Command2MenuInizio");
     for (const char* panel : {"Frame2", "Frame3", "Frame6", "Frame4"}) controls_.hide(panel);
-    controls_.setCaption("nPresiTotale", QStringLiteral("Oggetti presi"));
-    controls_.setCaption("nPersiTotale", QStringLiteral("Oggetti persi"));
+    showEmptyCounters();
     for (const char* label : {"Li", "Wpre", "Wper", "Record", "BananePrese"})
         controls_.setCaption(label, QString());
     game_.setBackground(backgrounds_[1]);
@@ -120,7 +122,7 @@ void Form1::NuovoGioco_Click() {
     update();
     // "Energia", two spaces and the number: unlike the difficulty captions.
     controls_.setCaption("Pt", QString::fromStdString(numberCaption("Energia ", s.EnergiaIniziale)));
-    s.BananaX = s.BananaY = -100;
+    s.BananaX = s.BananaY = rules::kParked;
     for (const char* panel : {"Frame2", "Frame3", "Frame4"}) controls_.hide(panel);
     controls_.show("Frame1");
 }

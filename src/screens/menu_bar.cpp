@@ -11,7 +11,6 @@ namespace {
 
 const QString kMailAddress = QStringLiteral("vorlin@example.org");
 const QString kWebAddress = QStringLiteral("https://vorlin.example.org/");
-const QString kNamePlaceholder = QStringLiteral("Inserire il nome del giocatore");
 
 } // namespace
 
@@ -75,7 +74,7 @@ void Form1::RitornaAllaRisoluzioneOriginaria_() { screenMode_->RitornaAllaRisolu
 void Form1::Timer1_Timer() {
     // Empties the name box three seconds after start-up, but only while it still shows the
     // placeholder: a name typed by a quick player is kept.
-    if (controls_.caption("NomeGiocatore") == kNamePlaceholder)
+    if (controls_.caption("NomeGiocatore") == QLatin1String(kNamePlaceholder))
         controls_.setCaption("NomeGiocatore", QString());
     timer("Timer1").setEnabled(false);
 }

@@ -10,7 +10,7 @@
 
 namespace vorlin {
 
-RecordPanel::RecordPanel(const Controls& controls, GameState& state)
+RecordPanel::RecordPanel(Controls& controls, GameState& state)
     : controls_(controls), state_(state),
       view_(store_, state.PosizioneUltimoRecord, state.SenzaEvidenziazione) {}
 
@@ -67,13 +67,15 @@ void RecordPanel::paintRows() {
     }
 }
 
-void RecordPanel::tellPlayer(const std::string& message) const {
-    // Not modal: the game goes on behind it.
-    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vorlin - Record"),
-                                QString::fromStdString(message), QMessageBox::Ok,
-                                controls_.widget("Frame2")->window());
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+void RecordPanel::tellPlayer(const std::string& message) {
+    // Not modal: the game goes on behind it. One box at a time says the latest problem.
+    if (!warning_) {
+        warning_ = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vorlin - Record"), {},
+                                   QMessageBox::Ok, controls_.widget("Frame2")->window());
+        warning_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    warning_->setText(QString::fromStdString(message));
+    warning_->open();
 }
 
 } // namespace vorlin

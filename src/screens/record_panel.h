@@ -3,6 +3,8 @@
 #include "records/record_store.h"
 #include "records/record_table_view.h"
 
+#include <QMessageBox>
+#include <QPointer>
 #include <QString>
 
 #include <filesystem>
@@ -16,7 +18,7 @@ struct GameState;
 // of a finished game's result, and the ten-row grid with its scroll bar and "R" button.
 class RecordPanel {
 public:
-    RecordPanel(const Controls& controls, GameState& state);
+    RecordPanel(Controls& controls, GameState& state);
 
     void VerificaEsistenzaFileRecordOSuaCreazionePulito_(const std::filesystem::path& programFolder,
                                                          const std::filesystem::path& fallbackFolder);
@@ -29,17 +31,16 @@ public:
     // The scroll bar moved: the grid follows from the table already loaded.
     void VScroll1_Change();
 
-    const RecordStore& store() const { return store_; }
-
 private:
     void showScrollBar();
     void paintRows();
-    void tellPlayer(const std::string& message) const;
+    void tellPlayer(const std::string& message);
 
-    const Controls& controls_;
+    Controls& controls_;
     GameState& state_;
     RecordStore store_;
     RecordTableView view_;
+    QPointer<QMessageBox> warning_;
 };
 
 } // namespace vorlin

@@ -39,7 +39,7 @@ const char* boxName(ResolutionBox box) {
 
 } // namespace
 
-ScreenMode::ScreenMode(QWidget& window, const Controls& controls, bool realScreenModes)
+ScreenMode::ScreenMode(QWidget& window, Controls& controls, bool realScreenModes)
     : window_(window), controls_(controls) {
     const DisplayMode desktop = desktopMode();
     if (realScreenModes) {
@@ -62,6 +62,8 @@ ScreenMode::~ScreenMode() {
     toggle_.reset();
     KaprelCambiaRisoluzione1.reset();
 }
+
+const QWidget* ScreenMode::scaledView() const { return scaledView_.get(); }
 
 void ScreenMode::noteStartupMode() { toggle_->noteStartupMode(); }
 void ScreenMode::Riso3_() { toggle_->Riso3_(); }

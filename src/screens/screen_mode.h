@@ -20,7 +20,7 @@ class KaprelCambiaRisoluzione;
 class ScreenMode : private HostWindow {
 public:
     // realScreenModes false: the screen is never touched (an emulated backend stands in).
-    ScreenMode(QWidget& window, const Controls& controls, bool realScreenModes);
+    ScreenMode(QWidget& window, Controls& controls, bool realScreenModes);
     ~ScreenMode() override;
 
     // The load handler's last steps: the start-up mode goes into the hidden text boxes and the
@@ -28,6 +28,8 @@ public:
     void noteStartupMode();
     void Riso3_();
     void RitornaAllaRisoluzioneOriginaria_();
+    // The view that shows the window scaled on the whole screen; null when not in use.
+    const QWidget* scaledView() const;
 
 private:
     std::string riso1Caption() const override;
@@ -42,7 +44,7 @@ private:
     void showScaledFullScreen(bool on);
 
     QWidget& window_;
-    const Controls& controls_;
+    Controls& controls_;
     std::unique_ptr<DisplayBackend> backend_;
     std::unique_ptr<KaprelCambiaRisoluzione> KaprelCambiaRisoluzione1;
     std::unique_ptr<FullScreenToggle> toggle_;

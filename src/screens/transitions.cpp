@@ -1,17 +1,16 @@
 #include "form1.h"
 
+#include "game/field_layout.h"
+#include "game/play_rules.h"
 #include "record_panel.h"
 
 namespace vorlin {
 
 namespace {
 
-constexpr int kDarknessStep = 10;   // half-size change per opening or closing frame
-constexpr int kChargesPerScheme = 5;
+constexpr int kDarknessStep = 10; // half-size change per opening or closing frame
 constexpr int kSchemeCount = 6;
-constexpr int kFullDarknessEdge = -200; // the clamped square's left and top
-constexpr int kFullDarknessWidth = 840;
-constexpr int kFullDarknessHeight = 660;
+using rules::kChargesPerScheme;
 
 struct SchemeTitle {
     const char* title;
@@ -34,13 +33,11 @@ void Form1::IntervalloSchemiApertura_Timer() {
     GameState& s = game_.state;
     s.TransizioneInCorso = 1;
     controls_.enable("Command2menu", false);
-    game_.clearFrame();
-    game_.RidisegnaTutti_();
-    update();
+    paintTransitionFrame();
     s.AmpiezzaTransizione += kDarknessStep;
     // The square drawn just now covers the whole field: the darkness is complete.
-    if (s.BuioSorgenteX == kFullDarknessEdge && s.BuioSorgenteY == kFullDarknessEdge &&
-        s.BuioLarghezza == kFullDarknessWidth && s.BuioAltezza == kFullDarknessHeight) {
+    if (s.BuioSorgenteX == layout::kDarknessFarEdge && s.BuioSorgenteY == layout::kDarknessFarEdge &&
+        s.BuioLarghezza == layout::kDarknessMaxWidth && s.BuioAltezza == layout::kDarknessMaxHeight) {
         timer("IntervalloSchemiApertura").setEnabled(false);
         controls_.show("Frame5");
         controls_.show("Label3");
@@ -80,9 +77,7 @@ void Form1::IntervalloSchemiChiusura_Timer() {
     GameState& s = game_.state;
     controls_.hide("Frame5");
     controls_.hide("Label3");
-    game_.clearFrame();
-    game_.RidisegnaTutti_();
-    update();
+    paintTransitionFrame();
     s.AmpiezzaTransizione -= kDarknessStep;
     if (s.AmpiezzaTransizione > -kDarknessStep) return;
 
@@ -96,6 +91,12 @@ void Form1::IntervalloSchemiChiusura_Timer() {
     } else {
         Riquadri_();
     }
+}
+
+void Form1::paintTransitionFrame() {
+    game_.clearFrame();
+    game_.RidisegnaTutti_();
+    update();
 }
 
 void Form1::TitoloSchema_() {
@@ -115,7 +116,7 @@ void Form1::MascheraFineGioco_() {
     controls_.setCaption("Li", controls_.caption("BananePrese"));
     controls_.setCaption("Wpre", QString::number(s.OggettiPresi));
     controls_.setCaption("Wper", QString::number(s.OggettiPersi));
-    controls_.setCaption("Record", QString::number(charges * 1000 + s.OggettiPresi));
+    controls_.setCaption("Record", QString::number(charges * rules::kPointsPerCharge + s.OggettiPresi));
     controls_.enable("Command1", false);
     controls_.enable("Command2menu", false);
     timer("TimerAnimazione").setEnabled(false);

@@ -124,6 +124,18 @@ start_panel_shown() {
     [ "$(pixel probe "$START_FACE_X" "$START_FACE_Y")" = "${1:-$START_GREEN}" ]
 }
 
+start_panel_hidden() {
+    ! start_panel_shown "$@"
+}
+
+# True when the field stands still: two screenshots a third of a second apart are identical.
+field_still() {
+    shot still_a
+    sleep 0.3
+    shot still_b
+    shots_identical still_a still_b
+}
+
 # True when the button bar covers the bottom row: its light buttons where the status row is black.
 bar_shown() {
     shot probe

@@ -71,7 +71,7 @@ WINDOW=$(timeout 20 xdotool search --sync --name '^Vorlin ' | head -n 1)
 [ -n "$WINDOW" ] || fail "the installed game showed no window: $(cat "$WORK/game.err")"
 sleep 1
 shot installed_start_panel
-start_panel_shown || fail "the installed game does not show the start panel"
+wait_until 10 "the installed game to show the start panel" start_panel_shown
 # The desktop matches the window to its menu entry by the window's class.
 xprop -id "$WINDOW" WM_CLASS | grep -q "\"$(sed -n 's/^StartupWMClass=//p' "$entry")\"" ||
     fail "the window's class is not the entry's: $(xprop -id "$WINDOW" WM_CLASS)"

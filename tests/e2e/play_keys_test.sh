@@ -53,7 +53,7 @@ shot refused_names
 
 type_player_name "Anna"
 click_start
-start_panel_shown && fail "Start with the name Anna did not begin a game"
+wait_until 10 "Start with the name Anna to begin a game" start_panel_hidden
 sleep 1
 shot playing
 
@@ -71,6 +71,7 @@ creature_position walk_left
 
 # P stops everything on the field; P again lets it go on.
 key p
+wait_until 10 "P to stop the field" field_still
 shot paused
 sleep 1
 shot paused_later
@@ -83,7 +84,7 @@ shots_identical resumed resumed_later && fail "the field stood still after P res
 
 # Esc stops the game and shows the button bar; Esc again ends the program with success.
 key Escape
-bar_shown || fail "Esc during the game did not show the button bar"
+wait_until 10 "Esc during the game to show the button bar" bar_shown
 shot stopped
 sleep 1
 shot stopped_later

@@ -33,11 +33,11 @@ while IFS='|' read -r option colour shown name; do
     game=$((game + 1))
     [ "$option" = "-" ] || click_at $option
     type_player_name "$name"
-    start_panel_shown "$shown" || fail "game $game: the start panel does not show $shown"
+    wait_until 10 "game $game: the start panel in $shown" start_panel_shown "$shown"
     shot "game${game}_start_panel"
     cp "$PROGRAM/Recordc1.kpr" "$WORK/before.kpr"
     click_start
-    start_panel_shown "$shown" && fail "game $game: Start did not begin the game"
+    wait_until 10 "game $game: Start to begin the game" start_panel_hidden "$shown"
     shot "game${game}_playing"
     wait_for_new_record "$PROGRAM" "$WORK/before.kpr" "$GAME_SECONDS"
     wait_until 10 "the button bar after game $game" bar_shown
@@ -57,5 +57,5 @@ done <<'GAMES'
 -|65280|srgb(0,255,0)|Rossi, Mario
 69 176|255|srgb(255,0,0)|Nicolò
 GAMES
-start_panel_shown "srgb(255,0,0)" || fail "Gioca di nuovo did not bring back the start panel"
+wait_until 10 "Gioca di nuovo to bring back the start panel" start_panel_shown "srgb(255,0,0)"
 echo "ok"

@@ -3,7 +3,10 @@
 
 #include "form_fixture.h"
 
+#include <QApplication>
 #include <QDesktopServices>
+#include <QGraphicsView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QUrl>
 #include <QScrollBar>
@@ -178,6 +181,36 @@ TEST_F(MenuBar, TheLinksOpenTheMailProgramAndTheBrowser) {
     EXPECT_EQ(catcher.opened, (QStringList{"mailto:vorlin@example.org", "https://vorlin.example.org/",
                                            "mailto:vorlin@example.org",
                                            "https://vorlin.example.org/"}));
+}
+
+// Where the screen mode cannot change, full screen shows the window scaled inside a view; the
+// keys still reach the game.
+TEST_F(MenuBar, KeysReachTheGameInTheScaledFullScreen) {
+    load();
+    startGame();
+    form->clickControl("Command2menu");
+    form->clickControl("Riso1");
+    QGraphicsView* view = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (auto* candidate = qobject_cast<QGraphicsView*>(top); candidate && candidate->isVisible())
+            view = candidate;
+    ASSERT_NE(view, nullptr);
+    QApplication::setActiveWindow(view);
+    view->setFocus();
+    auto press = [](Qt::Key key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QWidget* first = QApplication::focusWidget();
+        ASSERT_NE(first, nullptr);
+        QApplication::sendEvent(first, &event);
+    };
+    form->clickControl("Command1"); // the game runs on, full screen
+    press(Qt::Key_Right);
+    EXPECT_EQ(form->game().state.RichiestaDestra, 1);
+    press(Qt::Key_Escape);
+    EXPECT_TRUE(visible("Frame4"));
+    EXPECT_FALSE(form->timer("TimerAnimazione").enabled());
+    form->clickControl("Riso1");
+    EXPECT_EQ(caption("Riso1"), "A tutto &schermo");
 }
 
 TEST_F(MenuBar, ExitEndsTheProgramAfterPuttingTheScreenModeBack) {
