@@ -43,8 +43,9 @@ int main(int argc, char* argv[]) {
         }
     }
     if (!displayAvailable()) {
-        std::cerr << "vorlin: nessuno schermo disponibile (DISPLAY non impostato); avviare il gioco "
-                     "dal desktop oppure con: xvfb-run vorlin\n";
+        std::cerr
+            << "vorlin: nessuno schermo disponibile (DISPLAY non impostato); avviare il gioco "
+               "dal desktop oppure con: xvfb-run vorlin\n";
         return 1;
     }
 

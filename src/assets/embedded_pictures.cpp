@@ -9,10 +9,16 @@ SpritePair embeddedCharacterSheet() {
             toPicture(QImage(QStringLiteral(":/embedded/VorlinS.bmp")))};
 }
 
-QImage embeddedRecordPanelPicture() { return QImage(QStringLiteral(":/embedded/Image2.bmp")); }
+QImage embeddedRecordPanelPicture() {
+    return QImage(QStringLiteral(":/embedded/Image2.bmp"));
+}
 
-QImage embeddedAuthorPicture() { return QImage(QStringLiteral(":/embedded/Image1.bmp")); }
+QImage embeddedAuthorPicture() {
+    return QImage(QStringLiteral(":/embedded/Image1.bmp"));
+}
 
-QImage embeddedWindowIcon() { return QImage(QStringLiteral(":/embedded/icon.png")); }
+QImage embeddedWindowIcon() {
+    return QImage(QStringLiteral(":/embedded/icon.png"));
+}
 
 } // namespace vorlin

@@ -10,7 +10,8 @@ Picture toPicture(const QImage& image) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     Picture picture(rgb.width(), rgb.height());
     for (int y = 0; y < rgb.height(); ++y)
-        std::memcpy(picture.row(y), rgb.constScanLine(y), static_cast<std::size_t>(rgb.width()) * 4);
+        std::memcpy(picture.row(y), rgb.constScanLine(y),
+                    static_cast<std::size_t>(rgb.width()) * 4);
     return picture;
 }
 

@@ -20,18 +20,27 @@ QByteArray defaultBeepWave() {
         const double t = static_cast<double>(i) / rate;
         const double frequency = i < samples / 2 ? 880.0 : 660.0;
         const double envelope = std::sin(M_PI * i / samples); // no click at either end
-        const auto value = static_cast<qint16>(12000 * envelope * std::sin(2 * M_PI * frequency * t));
+        const auto value =
+            static_cast<qint16>(12000 * envelope * std::sin(2 * M_PI * frequency * t));
         qToLittleEndian<qint16>(value, pcm.data() + 2 * i);
     }
     QByteArray wave;
-    auto put32 = [&wave](quint32 v) { char b[4]; qToLittleEndian(v, b); wave.append(b, 4); };
-    auto put16 = [&wave](quint16 v) { char b[2]; qToLittleEndian(v, b); wave.append(b, 2); };
+    auto put32 = [&wave](quint32 v) {
+        char b[4];
+        qToLittleEndian(v, b);
+        wave.append(b, 4);
+    };
+    auto put16 = [&wave](quint16 v) {
+        char b[2];
+        qToLittleEndian(v, b);
+        wave.append(b, 2);
+    };
     wave.append("RIFF");
     put32(36 + pcm.size());
     wave.append("WAVEfmt ");
     put32(16);
-    put16(1);        // PCM
-    put16(1);        // mono
+    put16(1); // PCM
+    put16(1); // mono
     put32(rate);
     put32(rate * 2); // bytes per second
     put16(2);        // block align

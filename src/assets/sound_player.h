@@ -14,7 +14,7 @@ namespace vorlin {
 // A file that is missing or is not a playable WAVE plays a built-in default sound instead,
 // so a sound request is never silent and never an error.
 class SoundPlayer : public QObject {
-public:
+  public:
     explicit SoundPlayer(QObject* parent = nullptr);
     ~SoundPlayer() override;
 
@@ -23,7 +23,7 @@ public:
     // True when the file looks like a WAVE the player can play (RIFF/WAVE, PCM).
     static bool isPlayableWave(const QString& path);
 
-private:
+  private:
     QSoundEffect* effectFor(const QString& path);
     QString defaultSoundPath();
 

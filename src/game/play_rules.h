@@ -65,7 +65,7 @@ constexpr int kChargeBonusFloor = 2;
 constexpr int kChargesPerScheme = 5;
 constexpr int kEnergyAtStart = 1;
 constexpr int kStartingEnergyBassa = 70; // the difficulty selected when the window opens
-constexpr int kPointsPerCharge = 1000;  // a result's points: charges x 1000 + objects caught
+constexpr int kPointsPerCharge = 1000;   // a result's points: charges x 1000 + objects caught
 
 // A new game.
 constexpr int kStartX = 300;

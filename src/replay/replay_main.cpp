@@ -17,8 +17,10 @@ int main(int argc, char* argv[]) {
     std::string scriptPath;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
-        if (argument == "--program-folder" && i + 1 < argc) programFolder = argv[++i];
-        else if (scriptPath.empty()) scriptPath = argument;
+        if (argument == "--program-folder" && i + 1 < argc)
+            programFolder = argv[++i];
+        else if (scriptPath.empty())
+            scriptPath = argument;
         else {
             std::cerr << "usage: vorlin-replay [--program-folder DIR] [SCRIPT]\n";
             return 2;

@@ -39,14 +39,19 @@ std::string oneLine(const QString& text) {
     std::string value = text.toStdString();
     std::string escaped;
     for (char c : value) {
-        if (c == '\n') escaped += "\\n";
-        else if (c == '\r') escaped += "\\r";
-        else escaped += c;
+        if (c == '\n')
+            escaped += "\\n";
+        else if (c == '\r')
+            escaped += "\\r";
+        else
+            escaped += c;
     }
     return escaped;
 }
 
-int colourOrBlack(int bgr) { return bgr == kDefaultColour ? 0 : bgr; }
+int colourOrBlack(int bgr) {
+    return bgr == kDefaultColour ? 0 : bgr;
+}
 
 } // namespace
 
@@ -158,9 +163,8 @@ void ReplayRunner::dump() {
     auto add = [&items](std::string name, std::string value) {
         items.emplace_back(std::move(name), std::move(value));
     };
-    forEachField(form_.game().state, [&](const std::string& name, int value) {
-        add(name, std::to_string(value));
-    });
+    forEachField(form_.game().state,
+                 [&](const std::string& name, int value) { add(name, std::to_string(value)); });
     const Controls& controls = form_.controls();
     for (const ControlSpec* design : controls.widgetSpecs()) {
         const std::string name = design->name;
@@ -193,7 +197,8 @@ void ReplayRunner::dump() {
             add("max." + name, std::to_string(bar->maximum()));
             break;
         }
-        default: break;
+        default:
+            break;
         }
     }
     for (const auto& timer : form_.timers()) {
@@ -201,7 +206,8 @@ void ReplayRunner::dump() {
         add("interval." + timer->name(), std::to_string(timer->interval()));
     }
     std::sort(items.begin(), items.end());
-    for (const auto& [name, value] : items) out_ << name << '=' << value << '\n';
+    for (const auto& [name, value] : items)
+        out_ << name << '=' << value << '\n';
     out_ << "end\n";
 }
 

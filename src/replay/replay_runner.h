@@ -12,11 +12,11 @@ class VirtualClock;
 // starts a comment. Returns the exit code: 0 at the end of the script or when the game ends
 // the program, 2 for an unknown command or control (reported on err with its line number).
 class ReplayRunner {
-public:
+  public:
     ReplayRunner(Form1& form, VirtualClock& clock, std::ostream& out, std::ostream& err);
     int run(std::istream& script);
 
-private:
+  private:
     // False (with a message on err) when the line cannot be carried out.
     bool execute(const std::string& command, const std::string& argument);
     void dump();

@@ -61,10 +61,10 @@ struct ControlSpec {
     bool border = false;      // panels: single border
     bool transparent = false; // labels drawn without their background
     bool wordWrap = false;
-    bool handCursor = false;  // link labels
-    bool filled = false;      // shapes: a filled square rather than an outline
-    int interval = 0;         // timers, ms
-    ScrollSpec scroll{};      // scroll bars
+    bool handCursor = false;           // link labels
+    bool filled = false;               // shapes: a filled square rather than an outline
+    int interval = 0;                  // timers, ms
+    ScrollSpec scroll{};               // scroll bars
     const char* pictureFile = nullptr; // picture holders filled from dati/ at load
 };
 

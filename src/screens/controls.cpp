@@ -54,9 +54,12 @@ QFont fontFor(const FontSpec& design) {
 
 Qt::Alignment alignmentFor(TextAlign align) {
     switch (align) {
-    case TextAlign::Centre: return Qt::AlignHCenter | Qt::AlignTop;
-    case TextAlign::Right: return Qt::AlignRight | Qt::AlignTop;
-    case TextAlign::Left: break;
+    case TextAlign::Centre:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case TextAlign::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case TextAlign::Left:
+        break;
     }
     return Qt::AlignLeft | Qt::AlignTop;
 }
@@ -67,7 +70,9 @@ bool isLabel(const ControlSpec& design) {
 
 } // namespace
 
-QColor colourFromBgr(int bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
+QColor colourFromBgr(int bgr) {
+    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+}
 
 Controls::Controls(QWidget* form, const std::vector<ControlSpec>& inventory) {
     for (const ControlSpec& design : inventory) {
@@ -109,7 +114,8 @@ QWidget* Controls::create(QWidget* form, const ControlSpec& design) {
         if (design.handCursor) label->setCursor(Qt::PointingHandCursor);
         return label;
     }
-    case ControlKind::Image: return new QLabel(parent);
+    case ControlKind::Image:
+        return new QLabel(parent);
     case ControlKind::Button: {
         auto* button = new QPushButton(QString::fromUtf8(design.caption), parent);
         button->setFont(fontFor(design.font));
@@ -144,14 +150,17 @@ QWidget* Controls::create(QWidget* form, const ControlSpec& design) {
         frame->setFont(fontFor(design.font));
         return frame;
     }
-    case ControlKind::PictureHolder: return new QWidget(parent);
+    case ControlKind::PictureHolder:
+        return new QWidget(parent);
     case ControlKind::Shape:
-        return new ShapeControl(parent, design.filled,
-                                colourFromBgr(design.backColour == kDefaultColour ? kBlack
-                                                                                : design.backColour));
-    case ControlKind::Line: return new LineControl(parent, colourFromBgr(design.backColour));
+        return new ShapeControl(
+            parent, design.filled,
+            colourFromBgr(design.backColour == kDefaultColour ? kBlack : design.backColour));
+    case ControlKind::Line:
+        return new LineControl(parent, colourFromBgr(design.backColour));
     case ControlKind::Timer:
-    case ControlKind::ResolutionControl: break;
+    case ControlKind::ResolutionControl:
+        break;
     }
     throw std::logic_error(std::string("control without a widget: ") + design.name);
 }
@@ -177,8 +186,10 @@ void Controls::restyle(const std::string& name) {
         const int ownBack = back == kDefaultColour ? kBlack : back;
         const bool asItsPanel = s.kind == ControlKind::Label && s.container &&
                                 ownBack == backColourOrBlack(s.container);
-        if (s.transparent || asItsPanel) style += QStringLiteral("background:transparent;");
-        else style += QStringLiteral("background:%1;").arg(colour(ownBack));
+        if (s.transparent || asItsPanel)
+            style += QStringLiteral("background:transparent;");
+        else
+            style += QStringLiteral("background:%1;").arg(colour(ownBack));
         if (s.kind == ControlKind::TextBox) style += QStringLiteral("border:1px solid #808080;");
         style += QLatin1Char('}');
         // The round mark of an option button stays visible on the black panels.
@@ -204,7 +215,8 @@ void Controls::restyle(const std::string& name) {
                     .arg(id, colour(back == kDefaultColour ? kBlack : back),
                          s.border ? QStringLiteral("1px solid #c0c0c0") : QStringLiteral("none"));
         break;
-    default: break;
+    default:
+        break;
     }
     w->setStyleSheet(style);
 }
@@ -227,7 +239,9 @@ template <typename T> static T* as(QWidget* w, const std::string& name) {
     return typed;
 }
 
-QLabel* Controls::label(const std::string& name) const { return as<QLabel>(widget(name), name); }
+QLabel* Controls::label(const std::string& name) const {
+    return as<QLabel>(widget(name), name);
+}
 QLineEdit* Controls::textBox(const std::string& name) const {
     return as<QLineEdit>(widget(name), name);
 }
@@ -238,7 +252,9 @@ QScrollBar* Controls::scrollBar(const std::string& name) const {
 void Controls::show(const std::string& name, bool visible) {
     widget(name)->setVisible(visible);
 }
-bool Controls::visible(const std::string& name) const { return !widget(name)->isHidden(); }
+bool Controls::visible(const std::string& name) const {
+    return !widget(name)->isHidden();
+}
 void Controls::enable(const std::string& name, bool enabled) {
     widget(name)->setEnabled(enabled);
 }
@@ -260,10 +276,12 @@ void Controls::setCaption(const std::string& name, const QString& caption) {
     if (auto* l = qobject_cast<QLabel*>(w)) {
         l->setProperty(kCaptionProperty, caption);
         l->setText(shownText(design(name), caption));
-    }
-    else if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(caption);
-    else if (auto* t = qobject_cast<QLineEdit*>(w)) t->setText(caption);
-    else throw std::logic_error("control " + name + " has no caption");
+    } else if (auto* b = qobject_cast<QAbstractButton*>(w))
+        b->setText(caption);
+    else if (auto* t = qobject_cast<QLineEdit*>(w))
+        t->setText(caption);
+    else
+        throw std::logic_error("control " + name + " has no caption");
 }
 
 int Controls::backColourOrBlack(const std::string& name) const {

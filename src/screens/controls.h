@@ -22,7 +22,7 @@ QColor colourFromBgr(int bgr);
 // The window's controls, built from the inventory: looked up by their design names, with the
 // design's colours kept as numbers so that they can be read back exactly.
 class Controls {
-public:
+  public:
     // Creates every widget of the inventory (timers and the resolution control excepted) as
     // children of form, stacked so that a control listed first is on top within its container.
     Controls(QWidget* form, const std::vector<ControlSpec>& inventory);
@@ -52,7 +52,7 @@ public:
     void setForeColour(const std::string& name, int bgr);
     void setBackColour(const std::string& name, int bgr);
 
-private:
+  private:
     QWidget* create(QWidget* form, const ControlSpec& design);
     void restyle(const std::string& name);
     // The background a panel or picture box is painted with.

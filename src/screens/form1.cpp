@@ -25,11 +25,16 @@ const char* const kCaption = "Vorlin     Ver. 4.01  per Windows 95, 98, ME, 2000
 // The virtual-key code of the keys the game answers; every other key gives 0 and does nothing.
 int virtualKeyCode(const QKeyEvent& event) {
     switch (event.key()) {
-    case Qt::Key_Left: return rules::kKeyLeft;
-    case Qt::Key_Right: return rules::kKeyRight;
-    case Qt::Key_Escape: return rules::kKeyEscape;
-    case Qt::Key_P: return rules::kKeyP;
-    default: return 0;
+    case Qt::Key_Left:
+        return rules::kKeyLeft;
+    case Qt::Key_Right:
+        return rules::kKeyRight;
+    case Qt::Key_Escape:
+        return rules::kKeyEscape;
+    case Qt::Key_P:
+        return rules::kKeyP;
+    default:
+        return 0;
     }
 }
 
@@ -39,10 +44,14 @@ const char* timerName(GameTimer timer) {
 
 const char* statusLabelName(StatusLabel label) {
     switch (label) {
-    case StatusLabel::Pt: return "Pt";
-    case StatusLabel::nPresiTotale: return "nPresiTotale";
-    case StatusLabel::nPersiTotale: return "nPersiTotale";
-    case StatusLabel::BananePrese: return "BananePrese";
+    case StatusLabel::Pt:
+        return "Pt";
+    case StatusLabel::nPresiTotale:
+        return "nPresiTotale";
+    case StatusLabel::nPersiTotale:
+        return "nPersiTotale";
+    case StatusLabel::BananePrese:
+        return "BananePrese";
     }
     return "";
 }
@@ -79,8 +88,9 @@ void Form1::createTimers() {
     };
     for (const ControlSpec& design : controlInventory()) {
         if (design.kind != ControlKind::Timer) continue;
-        timers_.push_back(std::make_unique<FormTimer>(design.name, design.interval, !design.disabled,
-                                                      handlers.at(design.name), options_.clock));
+        timers_.push_back(std::make_unique<FormTimer>(design.name, design.interval,
+                                                      !design.disabled, handlers.at(design.name),
+                                                      options_.clock));
         timerByName_[design.name] = timers_.back().get();
     }
 }
@@ -123,7 +133,9 @@ void Form1::connectHandlers() {
             [this] { VScroll1_Change(); });
 }
 
-FormTimer& Form1::timer(const std::string& name) const { return *timerByName_.at(name); }
+FormTimer& Form1::timer(const std::string& name) const {
+    return *timerByName_.at(name);
+}
 
 bool Form1::clickControl(const std::string& name) {
     QWidget* w = controls_.widget(name);
@@ -161,15 +173,24 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 void Form1::endProgram() {
     RitornaAllaRisoluzioneOriginaria_();
     programEnded_ = true;
-    for (auto& timer : timers_) timer->setEnabled(false);
+    for (auto& timer : timers_)
+        timer->setEnabled(false);
     QCoreApplication::exit(0);
 }
 
-void Form1::Form_KeyDown(int keyCode) { game_.Form_KeyDown(keyCode); }
+void Form1::Form_KeyDown(int keyCode) {
+    game_.Form_KeyDown(keyCode);
+}
 
-void Form1::ScritturaRecordParte1_() { recordPanel_->ScritturaRecordParte1_(); }
-void Form1::VScroll1_Change() { recordPanel_->VScroll1_Change(); }
-void Form1::R_Click() { ScritturaRecordParte1_(); }
+void Form1::ScritturaRecordParte1_() {
+    recordPanel_->ScritturaRecordParte1_();
+}
+void Form1::VScroll1_Change() {
+    recordPanel_->VScroll1_Change();
+}
+void Form1::R_Click() {
+    ScritturaRecordParte1_();
+}
 
 // --- What the rules of play ask of the window ---
 
@@ -181,19 +202,29 @@ void Form1::setStatusCaption(StatusLabel label, const std::string& caption) {
     controls_.setCaption(statusLabelName(label), QString::fromStdString(caption));
 }
 
-void Form1::switchTimer(GameTimer which, bool on) { timer(timerName(which)).setEnabled(on); }
+void Form1::switchTimer(GameTimer which, bool on) {
+    timer(timerName(which)).setEnabled(on);
+}
 
-bool Form1::timerOn(GameTimer which) const { return timer(timerName(which)).enabled(); }
+bool Form1::timerOn(GameTimer which) const {
+    return timer(timerName(which)).enabled();
+}
 
 bool Form1::panelVisible(Panel panel) const {
     return controls_.visible(panel == Panel::Frame1 ? "Frame1" : "Frame4");
 }
 
-void Form1::showMenuBar() { controls_.show("Frame4"); }
+void Form1::showMenuBar() {
+    controls_.show("Frame4");
+}
 
-void Form1::endGame() { MascheraFineGioco_(); }
+void Form1::endGame() {
+    MascheraFineGioco_();
+}
 
-void Form1::quitProgram() { endProgram(); }
+void Form1::quitProgram() {
+    endProgram();
+}
 
 const SpritePair* Form1::reloadPauseSign() {
     LoadedPicture mask = loadPicture(dataPath(options_.programFolder, kPauseMaskFile));
@@ -206,6 +237,8 @@ const SpritePair* Form1::reloadPauseSign() {
     return &pauseSign_;
 }
 
-void Form1::presentFrame() { update(); }
+void Form1::presentFrame() {
+    update();
+}
 
 } // namespace vorlin

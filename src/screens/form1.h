@@ -35,7 +35,7 @@ struct FormOptions {
 // window and what the player does with the controls.
 class Form1 : public QWidget, private GameWindow {
     Q_OBJECT
-public:
+  public:
     explicit Form1(FormOptions options);
     ~Form1() override;
 
@@ -95,11 +95,11 @@ public:
     void VScroll1_Change();
     void R_Click();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     // GameWindow
     void playSound(Sound sound) override;
     void setStatusCaption(StatusLabel label, const std::string& caption) override;

@@ -53,7 +53,7 @@ bool Form1::Form_Load() {
     s.EnergiaAttuale = s.PosizioneUltimoRecord = s.SenzaEvidenziazione = 1;
     // Where the records are kept, and a record file there.
     recordPanel_->VerificaEsistenzaFileRecordOSuaCreazionePulito_(options_.programFolder,
-                                                                   options_.fallbackRecordFolder);
+                                                                  options_.fallbackRecordFolder);
     // The difficulty selected at start ("Bassa"), no banana in the field, empty counters.
     s.EnergiaIniziale = rules::kStartingEnergyBassa;
     s.BananaX = s.BananaY = rules::kParked;
@@ -63,7 +63,8 @@ bool Form1::Form_Load() {
     qApp->installEventFilter(this);
     // The pictures: a missing one stops the start-up before any game can begin.
     if (!loadPictures()) {
-        for (auto& timer : timers_) timer->setEnabled(false);
+        for (auto& timer : timers_)
+            timer->setEnabled(false);
         return false;
     }
     game_.sheetsLoaded();

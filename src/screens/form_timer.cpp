@@ -30,8 +30,10 @@ void FormTimer::setEnabled(bool enabled) {
     if (enabled == enabled_) return;
     enabled_ = enabled;
     if (realTimer_) {
-        if (enabled) realTimer_->start();
-        else realTimer_->stop();
+        if (enabled)
+            realTimer_->start();
+        else
+            realTimer_->stop();
     } else if (enabled) {
         dueAt_ = clock_->now() + interval_;
     }

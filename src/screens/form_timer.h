@@ -16,7 +16,7 @@ class VirtualClock;
 // Switching on a timer that runs does not restart it. It runs on a real QTimer, or on a
 // VirtualClock that a replay advances by hand.
 class FormTimer {
-public:
+  public:
     FormTimer(std::string name, int interval, bool enabled, std::function<void()> handler,
               VirtualClock* clock);
     ~FormTimer();
@@ -37,7 +37,7 @@ public:
     std::int64_t dueAt() const { return dueAt_; }
     void fire(std::int64_t now);
 
-private:
+  private:
     std::string name_;
     int interval_;
     bool enabled_ = false;
@@ -52,7 +52,7 @@ private:
 // fires at its interval, in order of due time (a timer switched on at t first fires at
 // t + interval; timers due together fire in the order they were created).
 class VirtualClock {
-public:
+  public:
     std::int64_t now() const { return now_; }
     void add(FormTimer* timer) { timers_.push_back(timer); }
     void remove(FormTimer* timer);
@@ -62,7 +62,7 @@ public:
     // Fires the next due timer event, moving the clock to it; false when no timer is on.
     bool fireNext();
 
-private:
+  private:
     FormTimer* nextDue() const;
 
     std::int64_t now_ = 0;

@@ -21,16 +21,20 @@ struct Difficulty {
 
 constexpr Difficulty kDifficulties[] = {
     {30, "Energia 30", 0x0000FF,
-     "Energia di partenza    30                               Ogni carica    30 punti di energia a scalare",
+     "Energia di partenza    30                               Ogni carica    30 punti di energia a "
+     "scalare",
      "ALTA"},
     {40, "Energia 40", 0x00FFFF,
-     "Energia di partenza    40                               Ogni carica    40 punti di energia a scalare",
+     "Energia di partenza    40                               Ogni carica    40 punti di energia a "
+     "scalare",
      "MEDIA"},
     {70, "Energia 70", 0x00FF00,
-     "Energia di partenza    70                               Ogni carica    50 punti di energia a scalare",
+     "Energia di partenza    70                               Ogni carica    50 punti di energia a "
+     "scalare",
      "BASSA"},
     {70, "Energia 70", 0xFF0000,
-     "Energia di partenza    70                               Ogni carica    70 punti di energia a scalare",
+     "Energia di partenza    70                               Ogni carica    70 punti di energia a "
+     "scalare",
      "BASSISSIMA"},
 };
 
@@ -38,17 +42,27 @@ constexpr Difficulty kDifficulties[] = {
 QString trimSpaces(const QString& text) {
     qsizetype first = 0;
     qsizetype last = text.size();
-    while (first < last && text[first] == QLatin1Char(' ')) ++first;
-    while (last > first && text[last - 1] == QLatin1Char(' ')) --last;
+    while (first < last && text[first] == QLatin1Char(' '))
+        ++first;
+    while (last > first && text[last - 1] == QLatin1Char(' '))
+        --last;
     return text.mid(first, last - first);
 }
 
 } // namespace
 
-void Form1::Option1_Click() { selectDifficulty(1); }
-void Form1::Option2_Click() { selectDifficulty(2); }
-void Form1::Option3_Click() { selectDifficulty(3); }
-void Form1::Option4_Click() { selectDifficulty(4); }
+void Form1::Option1_Click() {
+    selectDifficulty(1);
+}
+void Form1::Option2_Click() {
+    selectDifficulty(2);
+}
+void Form1::Option3_Click() {
+    selectDifficulty(3);
+}
+void Form1::Option4_Click() {
+    selectDifficulty(4);
+}
 
 void Form1::selectDifficulty(int option) {
     const Difficulty& d = kDifficulties[option - 1];
@@ -65,8 +79,12 @@ void Form1::selectDifficulty(int option) {
     controls_.setCaption("Label4", QString::fromLatin1(d.name));
 }
 
-void Form1::HScroll1_Change() { changeSpeed("HScroll1", "HScroll2"); }
-void Form1::HScroll2_Change() { changeSpeed("HScroll2", "HScroll1"); }
+void Form1::HScroll1_Change() {
+    changeSpeed("HScroll1", "HScroll2");
+}
+void Form1::HScroll2_Change() {
+    changeSpeed("HScroll2", "HScroll1");
+}
 
 void Form1::changeSpeed(const std::string& changed, const std::string& other) {
     const int period = controls_.scrollBar(changed)->value();
@@ -85,7 +103,8 @@ void Form1::PulsanteStart_Click() {
     const QString name = trimSpaces(controls_.caption("NomeGiocatore"));
     if (name.isEmpty() || name == QLatin1String(kNamePlaceholder)) return;
 
-    for (const char* panel : {"Frame2", "Frame3", "Frame6", "Frame4"}) controls_.hide(panel);
+    for (const char* panel : {"Frame2", "Frame3", "Frame6", "Frame4"})
+        controls_.hide(panel);
     controls_.show("Command2menu");
     controls_.hide("Command2MenuInizio");
     controls_.setCaption("BananePrese", QString());
@@ -113,7 +132,8 @@ void Form1::NuovoGioco_Click() {
     controls_.hide("Command2menu");
     controls_.enable("Command2menu");
     controls_.show("Command2MenuInizio");
-    for (const char* panel : {"Frame2", "Frame3", "Frame6", "Frame4"}) controls_.hide(panel);
+    for (const char* panel : {"Frame2", "Frame3", "Frame6", "Frame4"})
+        controls_.hide(panel);
     showEmptyCounters();
     for (const char* label : {"Li", "Wpre", "Wper", "Record", "BananePrese"})
         controls_.setCaption(label, QString());
@@ -121,9 +141,11 @@ void Form1::NuovoGioco_Click() {
     game_.clearFrame();
     update();
     // "Energia", two spaces and the number: unlike the difficulty captions.
-    controls_.setCaption("Pt", QString::fromStdString(numberCaption("Energia ", s.EnergiaIniziale)));
+    controls_.setCaption("Pt",
+                         QString::fromStdString(numberCaption("Energia ", s.EnergiaIniziale)));
     s.BananaX = s.BananaY = rules::kParked;
-    for (const char* panel : {"Frame2", "Frame3", "Frame4"}) controls_.hide(panel);
+    for (const char* panel : {"Frame2", "Frame3", "Frame4"})
+        controls_.hide(panel);
     controls_.show("Frame1");
 }
 

@@ -20,7 +20,8 @@ void Form1::Command2MenuInizio_Click() {
         controls_.show("Frame4");
         controls_.hide("Frame1");
     } else {
-        for (const char* panel : {"Frame4", "Frame6", "Frame3", "Frame2"}) controls_.hide(panel);
+        for (const char* panel : {"Frame4", "Frame6", "Frame3", "Frame2"})
+            controls_.hide(panel);
         controls_.show("Frame1");
     }
     controls_.enable("Command1", false); // there is no game to resume
@@ -41,7 +42,8 @@ void Form1::Command2menu_Click() {
     } else {
         controls_.hide("Frame4");
         animation.setEnabled(true);
-        for (const char* panel : {"Frame3", "Frame6", "Frame2"}) controls_.hide(panel);
+        for (const char* panel : {"Frame3", "Frame6", "Frame2"})
+            controls_.hide(panel);
     }
 }
 
@@ -53,23 +55,36 @@ void Form1::Command1_Click() {
 
 void Form1::togglePanel(const std::string& own, std::initializer_list<const char*> others) {
     controls_.show(own, !controls_.visible(own));
-    for (const char* panel : others) controls_.hide(panel);
+    for (const char* panel : others)
+        controls_.hide(panel);
 }
 
-void Form1::Command2_Click() { togglePanel("Frame3", {"Frame2", "Frame6", "Frame7"}); }
-void Form1::Command3_Click() { togglePanel("Frame6", {"Frame2", "Frame3", "Frame7"}); }
-void Form1::Command4_Click() { togglePanel("Frame7", {"Frame2", "Frame3", "Frame6"}); }
+void Form1::Command2_Click() {
+    togglePanel("Frame3", {"Frame2", "Frame6", "Frame7"});
+}
+void Form1::Command3_Click() {
+    togglePanel("Frame6", {"Frame2", "Frame3", "Frame7"});
+}
+void Form1::Command4_Click() {
+    togglePanel("Frame7", {"Frame2", "Frame3", "Frame6"});
+}
 
 void Form1::Command5_Click() {
     togglePanel("Frame2", {"Frame6", "Frame3", "Frame7"});
     ScritturaRecordParte1_();
 }
 
-void Form1::EsciEsci_Click() { endProgram(); }
+void Form1::EsciEsci_Click() {
+    endProgram();
+}
 
-void Form1::Riso1_Click() { screenMode_->Riso3_(); }
+void Form1::Riso1_Click() {
+    screenMode_->Riso3_();
+}
 
-void Form1::RitornaAllaRisoluzioneOriginaria_() { screenMode_->RitornaAllaRisoluzioneOriginaria_(); }
+void Form1::RitornaAllaRisoluzioneOriginaria_() {
+    screenMode_->RitornaAllaRisoluzioneOriginaria_();
+}
 
 void Form1::Timer1_Timer() {
     // Empties the name box three seconds after start-up, but only while it still shows the
@@ -84,8 +99,12 @@ void Form1::Timer2_Timer() {
     controls_.hide("PictureTitoloSchema");
 }
 
-void Form1::IndirizzoPosta_() { openLink(QStringLiteral("mailto:") + kMailAddress); }
-void Form1::IndirizzoSito_() { openLink(kWebAddress); }
+void Form1::IndirizzoPosta_() {
+    openLink(QStringLiteral("mailto:") + kMailAddress);
+}
+void Form1::IndirizzoSito_() {
+    openLink(kWebAddress);
+}
 
 void Form1::openLink(const QString& address) {
     // A desktop without a mail program or browser: nothing is shown, as the player expects of

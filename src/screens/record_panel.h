@@ -17,11 +17,12 @@ struct GameState;
 // The record panel's side of the records: the record folder chosen at start-up, the insertion
 // of a finished game's result, and the ten-row grid with its scroll bar and "R" button.
 class RecordPanel {
-public:
+  public:
     RecordPanel(Controls& controls, GameState& state);
 
-    void VerificaEsistenzaFileRecordOSuaCreazionePulito_(const std::filesystem::path& programFolder,
-                                                         const std::filesystem::path& fallbackFolder);
+    void
+    VerificaEsistenzaFileRecordOSuaCreazionePulito_(const std::filesystem::path& programFolder,
+                                                    const std::filesystem::path& fallbackFolder);
     // Merges the result into the record file and shows the table anchored on it. A result that
     // cannot be saved leaves the old file as it was; the player is told and the game goes on.
     void InserimentoNuovoRecordNelFile_(int difficultyColour, const QString& points,
@@ -31,7 +32,7 @@ public:
     // The scroll bar moved: the grid follows from the table already loaded.
     void VScroll1_Change();
 
-private:
+  private:
     void showScrollBar();
     void paintRows();
     void tellPlayer(const std::string& message);

@@ -30,9 +30,12 @@ DisplayMode desktopMode() {
 
 const char* boxName(ResolutionBox box) {
     switch (box) {
-    case ResolutionBox::txtRisoluzioneX: return "txtRisoluzioneX";
-    case ResolutionBox::txtRisoluzioneY: return "txtRisoluzioneY";
-    case ResolutionBox::txtRisoluzioneZ: return "txtRisoluzioneZ";
+    case ResolutionBox::txtRisoluzioneX:
+        return "txtRisoluzioneX";
+    case ResolutionBox::txtRisoluzioneY:
+        return "txtRisoluzioneY";
+    case ResolutionBox::txtRisoluzioneZ:
+        return "txtRisoluzioneZ";
     }
     return "";
 }
@@ -63,13 +66,23 @@ ScreenMode::~ScreenMode() {
     KaprelCambiaRisoluzione1.reset();
 }
 
-const QWidget* ScreenMode::scaledView() const { return scaledView_.get(); }
+const QWidget* ScreenMode::scaledView() const {
+    return scaledView_.get();
+}
 
-void ScreenMode::noteStartupMode() { toggle_->noteStartupMode(); }
-void ScreenMode::Riso3_() { toggle_->Riso3_(); }
-void ScreenMode::RitornaAllaRisoluzioneOriginaria_() { toggle_->RitornaAllaRisoluzioneOriginaria_(); }
+void ScreenMode::noteStartupMode() {
+    toggle_->noteStartupMode();
+}
+void ScreenMode::Riso3_() {
+    toggle_->Riso3_();
+}
+void ScreenMode::RitornaAllaRisoluzioneOriginaria_() {
+    toggle_->RitornaAllaRisoluzioneOriginaria_();
+}
 
-std::string ScreenMode::riso1Caption() const { return controls_.caption("Riso1").toStdString(); }
+std::string ScreenMode::riso1Caption() const {
+    return controls_.caption("Riso1").toStdString();
+}
 
 void ScreenMode::setRiso1Caption(const std::string& caption) {
     controls_.setCaption("Riso1", QString::fromStdString(caption));
@@ -85,8 +98,8 @@ void ScreenMode::setResolutionText(ResolutionBox box, const std::string& text) {
 
 WindowTwips ScreenMode::windowTwips() const {
     const QRect outer = window_.frameGeometry();
-    return {outer.x() * kTwipsPerPixel, outer.y() * kTwipsPerPixel,
-            outer.width() * kTwipsPerPixel, outer.height() * kTwipsPerPixel};
+    return {outer.x() * kTwipsPerPixel, outer.y() * kTwipsPerPixel, outer.width() * kTwipsPerPixel,
+            outer.height() * kTwipsPerPixel};
 }
 
 void ScreenMode::moveWindowTwips(int left, int top) {
@@ -105,7 +118,8 @@ void ScreenMode::setFullScreenState(bool on) {
     if (on) {
         // Without a window manager nothing honours the full-screen state: the client area
         // itself is put on the screen's top-left corner.
-        const QPoint clientOffset = window_.geometry().topLeft() - window_.frameGeometry().topLeft();
+        const QPoint clientOffset =
+            window_.geometry().topLeft() - window_.frameGeometry().topLeft();
         const QScreen* screen = window_.screen();
         window_.move((screen ? screen->geometry().topLeft() : QPoint()) - clientOffset);
     }
@@ -125,7 +139,8 @@ void ScreenMode::showScaledFullScreen(bool on) {
         scaledView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         scaledWindow_ = scene->addWidget(&window_, Qt::Widget);
         // The whole screen also where no window manager honours the full-screen state.
-        const QScreen* shown = window_.screen() ? window_.screen() : QGuiApplication::primaryScreen();
+        const QScreen* shown =
+            window_.screen() ? window_.screen() : QGuiApplication::primaryScreen();
         const QRect screen = shown ? shown->geometry() : QRect(0, 0, 640, 480);
         scaledView_->setGeometry(screen);
         scaledView_->showFullScreen();

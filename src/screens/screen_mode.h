@@ -18,7 +18,7 @@ class KaprelCambiaRisoluzione;
 // The window's side of the screen mode: the resolution control KaprelCambiaRisoluzione1 on the
 // display backend chosen at start-up, and the full-screen toggle of the button Riso1.
 class ScreenMode : private HostWindow {
-public:
+  public:
     // realScreenModes false: the screen is never touched (an emulated backend stands in).
     ScreenMode(QWidget& window, Controls& controls, bool realScreenModes);
     ~ScreenMode() override;
@@ -31,7 +31,7 @@ public:
     // The view that shows the window scaled on the whole screen; null when not in use.
     const QWidget* scaledView() const;
 
-private:
+  private:
     std::string riso1Caption() const override;
     void setRiso1Caption(const std::string& caption) override;
     std::string resolutionText(ResolutionBox box) const override;

@@ -36,8 +36,10 @@ void Form1::IntervalloSchemiApertura_Timer() {
     paintTransitionFrame();
     s.AmpiezzaTransizione += kDarknessStep;
     // The square drawn just now covers the whole field: the darkness is complete.
-    if (s.BuioSorgenteX == layout::kDarknessFarEdge && s.BuioSorgenteY == layout::kDarknessFarEdge &&
-        s.BuioLarghezza == layout::kDarknessMaxWidth && s.BuioAltezza == layout::kDarknessMaxHeight) {
+    if (s.BuioSorgenteX == layout::kDarknessFarEdge &&
+        s.BuioSorgenteY == layout::kDarknessFarEdge &&
+        s.BuioLarghezza == layout::kDarknessMaxWidth &&
+        s.BuioAltezza == layout::kDarknessMaxHeight) {
         timer("IntervalloSchemiApertura").setEnabled(false);
         controls_.show("Frame5");
         controls_.show("Label3");
@@ -49,13 +51,14 @@ void Form1::NuovoSchemaParte2_() {
     GameState& s = game_.state;
     const QString name = controls_.caption("NomeGiocatore");
     if (s.PartitaFinita == 1) {
-        controls_.setCaption("Label3", QStringLiteral("Ciao ") + name +
-                                           QStringLiteral(", hai esaurito tutta l'energia disponibile"));
+        controls_.setCaption("Label3",
+                             QStringLiteral("Ciao ") + name +
+                                 QStringLiteral(", hai esaurito tutta l'energia disponibile"));
     } else {
         // The count of schemes passed in this game, never wrapped: the seventh says 7.
-        controls_.setCaption("Label3", QStringLiteral("Ciao %1, schema %2 superato")
-                                           .arg(name, QString::number(s.CaricheObiettivo /
-                                                                      kChargesPerScheme)));
+        controls_.setCaption(
+            "Label3", QStringLiteral("Ciao %1, schema %2 superato")
+                          .arg(name, QString::number(s.CaricheObiettivo / kChargesPerScheme)));
         s.CaricheObiettivo += kChargesPerScheme;
         ++s.NumeroSchema;
         if (s.NumeroSchema == kSchemeCount + 1) s.NumeroSchema = 1;
@@ -116,7 +119,8 @@ void Form1::MascheraFineGioco_() {
     controls_.setCaption("Li", controls_.caption("BananePrese"));
     controls_.setCaption("Wpre", QString::number(s.OggettiPresi));
     controls_.setCaption("Wper", QString::number(s.OggettiPersi));
-    controls_.setCaption("Record", QString::number(charges * rules::kPointsPerCharge + s.OggettiPresi));
+    controls_.setCaption("Record",
+                         QString::number(charges * rules::kPointsPerCharge + s.OggettiPresi));
     controls_.enable("Command1", false);
     controls_.enable("Command2menu", false);
     timer("TimerAnimazione").setEnabled(false);

@@ -13,7 +13,7 @@ namespace vorlin::testing {
 
 // A window on a virtual clock in its own program folder, with a fresh copy of the data files.
 class FormFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ASSERT_TRUE(scratch.isValid());
         programFolder = scratch.path().toStdString();

@@ -8,8 +8,8 @@
 #include <QGraphicsView>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QUrl>
 #include <QScrollBar>
+#include <QUrl>
 
 #include <functional>
 #include <set>
@@ -20,7 +20,7 @@ namespace {
 const char* const kPanels[] = {"Frame1", "Frame2", "Frame3", "Frame4", "Frame6", "Frame7"};
 
 class MenuBar : public FormFixture {
-protected:
+  protected:
     void startGame() {
         form->controls().textBox("NomeGiocatore")->setText("Anna");
         ASSERT_TRUE(form->clickControl("PulsanteStart"));
@@ -65,7 +65,12 @@ TEST_F(MenuBar, EveryClickInEveryState) {
          }},
     };
     const ClickRow rows[] = {
-        {"no game, bar closed", "Command2MenuInizio", {"Frame4"}, "Command2MenuInizio", false, false},
+        {"no game, bar closed",
+         "Command2MenuInizio",
+         {"Frame4"},
+         "Command2MenuInizio",
+         false,
+         false},
         {"no game, bar open", "Command2MenuInizio", {"Frame1"}, "Command2MenuInizio", false, false},
         {"no game, bar open", "Command2", {"Frame4", "Frame3"}, "Command2MenuInizio", false, false},
         {"no game, bar open", "Command3", {"Frame4", "Frame6"}, "Command2MenuInizio", false, false},
@@ -97,8 +102,10 @@ TEST_F(MenuBar, EveryClickInEveryState) {
 TEST_F(MenuBar, PanelButtonsShowOnlyTheirOwnPanelAndToggleIt) {
     load();
     form->clickControl("Command2MenuInizio");
-    const std::pair<const char*, const char*> buttons[] = {
-        {"Command2", "Frame3"}, {"Command3", "Frame6"}, {"Command4", "Frame7"}, {"Command5", "Frame2"}};
+    const std::pair<const char*, const char*> buttons[] = {{"Command2", "Frame3"},
+                                                           {"Command3", "Frame6"},
+                                                           {"Command4", "Frame7"},
+                                                           {"Command5", "Frame2"}};
     for (std::size_t i = 0; i < std::size(buttons); ++i) {
         const auto& [button, panel] = buttons[i];
         // Another panel is open; the button shows its own instead, then hides it again.
@@ -119,7 +126,8 @@ TEST_F(MenuBar, TheSpeedChosenWhileTheBarIsOpenRulesTheResumedGame) {
     form->clickControl("Command2menu");
     EXPECT_TRUE(animationOn());
     EXPECT_FALSE(visible("Frame7"));
-    for (const char* timer : {"TimerAnimazione", "IntervalloSchemiApertura", "IntervalloSchemiChiusura"})
+    for (const char* timer :
+         {"TimerAnimazione", "IntervalloSchemiApertura", "IntervalloSchemiChiusura"})
         EXPECT_EQ(form->timer(timer).interval(), 1) << timer;
     EXPECT_EQ(form->controls().scrollBar("HScroll1")->value(), 1);
     EXPECT_EQ(caption("Label13"), "1");
@@ -156,9 +164,9 @@ TEST_F(MenuBar, TheSchemeTitleShowsForFiveSeconds) {
 // Stands in for the desktop's mail program and browser.
 class LinkCatcher : public QObject {
     Q_OBJECT
-public:
+  public:
     QStringList opened;
-public slots:
+  public slots:
     void open(const QUrl& url) { opened << url.toString(); }
 };
 
@@ -178,9 +186,9 @@ TEST_F(MenuBar, TheLinksOpenTheMailProgramAndTheBrowser) {
     form->clickControl("Label25");
     QDesktopServices::unsetUrlHandler("mailto");
     QDesktopServices::unsetUrlHandler("https");
-    EXPECT_EQ(catcher.opened, (QStringList{"mailto:vorlin@example.org", "https://vorlin.example.org/",
-                                           "mailto:vorlin@example.org",
-                                           "https://vorlin.example.org/"}));
+    EXPECT_EQ(catcher.opened,
+              (QStringList{"mailto:vorlin@example.org", "https://vorlin.example.org/",
+                           "mailto:vorlin@example.org", "https://vorlin.example.org/"}));
 }
 
 // Where the screen mode cannot change, full screen shows the window scaled inside a view; the
@@ -192,7 +200,8 @@ TEST_F(MenuBar, KeysReachTheGameInTheScaledFullScreen) {
     form->clickControl("Riso1");
     QGraphicsView* view = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets())
-        if (auto* candidate = qobject_cast<QGraphicsView*>(top); candidate && candidate->isVisible())
+        if (auto* candidate = qobject_cast<QGraphicsView*>(top);
+            candidate && candidate->isVisible())
             view = candidate;
     ASSERT_NE(view, nullptr);
     QApplication::setActiveWindow(view);
@@ -222,7 +231,8 @@ TEST_F(MenuBar, ExitEndsTheProgramAfterPuttingTheScreenModeBack) {
     EXPECT_TRUE(form->programEnded());
     // The way back puts the window at (405, 405) twips.
     EXPECT_EQ(form->frameGeometry().topLeft(), QPoint(27, 27));
-    for (const auto& timer : form->timers()) EXPECT_FALSE(timer->enabled()) << timer->name();
+    for (const auto& timer : form->timers())
+        EXPECT_FALSE(timer->enabled()) << timer->name();
 }
 
 } // namespace

@@ -21,7 +21,8 @@ TEST_F(StartUp, EveryControlIsBuiltAsDesigned) {
     Form1& f = load();
     const Controls& controls = f.controls();
     for (const ControlSpec& design : controlInventory()) {
-        if (design.kind == ControlKind::Timer || design.kind == ControlKind::ResolutionControl) continue;
+        if (design.kind == ControlKind::Timer || design.kind == ControlKind::ResolutionControl)
+            continue;
         SCOPED_TRACE(design.name);
         QWidget* w = controls.widget(design.name);
         const QWidget* expectedParent = design.container ? controls.widget(design.container) : &f;
@@ -64,9 +65,9 @@ TEST_F(StartUp, TheStartPanelWaitsWithTheDefaultDifficultyAndSpeed) {
     for (const char* shown : {"Frame1", "Command2MenuInizio", "Picture1", "Picture2", "Picture3",
                               "Picture4", "Picture5"})
         EXPECT_TRUE(visible(shown)) << shown;
-    for (const char* hidden : {"Frame2", "Frame3", "Frame4", "Frame5", "Frame6", "Frame7",
-                               "Command2menu", "PictureTitoloSchema", "Label3", "txtRisoluzioneX",
-                               "cmdCambiaRisoluzione"})
+    for (const char* hidden :
+         {"Frame2", "Frame3", "Frame4", "Frame5", "Frame6", "Frame7", "Command2menu",
+          "PictureTitoloSchema", "Label3", "txtRisoluzioneX", "cmdCambiaRisoluzione"})
         EXPECT_FALSE(visible(hidden)) << hidden;
 
     EXPECT_EQ(caption("Pt"), "Energia 70");
@@ -83,7 +84,8 @@ TEST_F(StartUp, TheStartPanelWaitsWithTheDefaultDifficultyAndSpeed) {
 
     // Only the random timer and the name-box timer run.
     for (const auto& timer : f.timers())
-        EXPECT_EQ(timer->enabled(), timer->name() == "Timer1" || timer->name() == "TimerNumeriCasuali")
+        EXPECT_EQ(timer->enabled(),
+                  timer->name() == "Timer1" || timer->name() == "TimerNumeriCasuali")
             << timer->name();
     EXPECT_EQ(f.timer("TimerAnimazione").interval(), 80);
     EXPECT_EQ(f.timer("IntervalloSchemiApertura").interval(), 40);

@@ -13,7 +13,7 @@ namespace vorlin::testing {
 namespace {
 
 class Transitions : public FormFixture {
-protected:
+  protected:
     void SetUp() override {
         FormFixture::SetUp();
         load();
@@ -40,7 +40,8 @@ protected:
     int runOpening() {
         const FormTimer& opening = form->timer("IntervalloSchemiApertura");
         const auto before = opening.fireCount();
-        for (int guard = 0; opening.enabled() && guard < 2000; ++guard) clock.fireNext();
+        for (int guard = 0; opening.enabled() && guard < 2000; ++guard)
+            clock.fireNext();
         return static_cast<int>(opening.fireCount() - before);
     }
 
@@ -132,7 +133,8 @@ TEST_F(Transitions, TheStatisticsOfAFinishedGame) {
         const char* shownCharges;
         const char* score;
     };
-    const Case cases[] = {{"7", 57, "1", "7", "7057"}, {"", 0, "0", "0", "0"}, {"", 12, "0", "0", "12"}};
+    const Case cases[] = {
+        {"7", 57, "1", "7", "7057"}, {"", 0, "0", "0", "0"}, {"", 12, "0", "0", "12"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.score);
         form->controls().setCaption("BananePrese", QString::fromLatin1(c.charges));
@@ -182,7 +184,8 @@ TEST_F(Transitions, TheLastLossLeadsToTheRecordTableWithTheNewRecordHighlighted)
     EXPECT_EQ(form->controls().foreColour("G04"), 16777215);
     std::ifstream file(programFolder / "Recordc1.kpr", std::ios::binary);
     std::string line;
-    for (int i = 0; i < 5; ++i) std::getline(file, line);
+    for (int i = 0; i < 5; ++i)
+        std::getline(file, line);
     EXPECT_EQ(line.substr(0, 16), "\"65280\",\"7057\",\"") << line;
 }
 
