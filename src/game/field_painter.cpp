@@ -45,12 +45,18 @@ void Game::setLiftDrawOffset() {
 }
 
 void Game::drawBackRopes() {
+    drawRopes(sheets_.backRope, layout::kBackRopeWidth, layout::kBackRopeHeight,
+              layout::kBackRopeRise);
+}
+
+void Game::drawRopes(const SpritePair& rope, int width, int height, int rise) {
+    // Only the forest hangs its lifts on vines: one over each lift.
     GameState& s = state;
     if (s.NumeroSchema != layout::kSchemeWithRopes) return;
     for (s.SpostamentoCopia = 0; s.SpostamentoCopia <= layout::kRightLiftOffset;
          s.SpostamentoCopia += layout::kRightLiftOffset)
-        drawInField(sheets_.backRope, 0, 0, layout::kBackRopeWidth, layout::kBackRopeHeight,
-                    s.ElicheX[1] + s.SpostamentoCopia, s.ElicheY[1] - layout::kBackRopeRise);
+        drawInField(rope, 0, 0, width, height, s.ElicheX[1] + s.SpostamentoCopia,
+                    s.ElicheY[1] - rise);
 }
 
 void Game::drawLift(int copyOffset) {
@@ -93,12 +99,8 @@ void Game::drawCharacter() {
 }
 
 void Game::drawFrontRopes() {
-    GameState& s = state;
-    if (s.NumeroSchema != layout::kSchemeWithRopes) return;
-    for (s.SpostamentoCopia = 0; s.SpostamentoCopia <= layout::kRightLiftOffset;
-         s.SpostamentoCopia += layout::kRightLiftOffset)
-        drawInField(sheets_.frontRope, 0, 0, layout::kFrontRopeWidth, layout::kFrontRopeHeight,
-                    s.ElicheX[1] + s.SpostamentoCopia, s.ElicheY[1] - layout::kFrontRopeRise);
+    drawRopes(sheets_.frontRope, layout::kFrontRopeWidth, layout::kFrontRopeHeight,
+              layout::kFrontRopeRise);
 }
 
 void Game::drawObject(int index) {

@@ -83,6 +83,7 @@ class Game {
     void drawInField(const SpritePair& sheet, int sx, int sy, int w, int h, int worldX, int y);
     void setLiftDrawOffset();
     void drawBackRopes();
+    void drawRopes(const SpritePair& rope, int width, int height, int rise);
     void drawLift(int copyOffset);
     void drawPlatforms();
     void drawGround();

@@ -16,15 +16,6 @@ constexpr double kWidth = layout::kGroundWidth;
 constexpr double kHeight = layout::kGroundHeight;
 constexpr std::uint64_t kSeedBase = 0x6A0D;
 
-QLinearGradient downwards(double top, double bottom, std::initializer_list<QColor> colours) {
-    QLinearGradient gradient(0, top, 0, bottom);
-    const double last = double(colours.size()) - 1;
-    int index = 0;
-    for (const QColor& colour : colours)
-        gradient.setColorAt(index++ / last, colour);
-    return gradient;
-}
-
 } // namespace
 
 void GroundPainter::paint(QPainter& p, int scheme) const {
@@ -54,7 +45,8 @@ void GroundPainter::paint(QPainter& p, int scheme) const {
 void GroundPainter::rug(QPainter& p) const {
     // A plank floor edge under a striped rug with a zigzag border.
     p.setPen(Qt::NoPen);
-    p.setBrush(downwards(0, kHeight, {QColor(0xC8, 0x88, 0x50), QColor(0x90, 0x58, 0x30)}));
+    p.setBrush(paint_kit::downwardGradient(0, kHeight,
+                                           {QColor(0xC8, 0x88, 0x50), QColor(0x90, 0x58, 0x30)}));
     p.drawRect(QRectF(0, 0, kWidth, kHeight));
     const QRectF carpet(10, 6, kWidth - 20, kHeight - 12);
     p.setBrush(QColor(0x3C, 0x58, 0xA8));
@@ -83,7 +75,8 @@ void GroundPainter::rug(QPainter& p) const {
 
 void GroundPainter::grassAndEarth(QPainter& p, ArtRandom& random) const {
     p.setPen(Qt::NoPen);
-    p.setBrush(downwards(8, kHeight, {QColor(0x7A, 0x50, 0x2C), QColor(0x4A, 0x2C, 0x16)}));
+    p.setBrush(paint_kit::downwardGradient(8, kHeight,
+                                           {QColor(0x7A, 0x50, 0x2C), QColor(0x4A, 0x2C, 0x16)}));
     p.drawRect(QRectF(0, 8, kWidth, kHeight - 8));
     for (int i = 0; i < 70; ++i) {
         p.setBrush(QColor(0x9A, 0x88, 0x78));
@@ -99,7 +92,8 @@ void GroundPainter::grassAndEarth(QPainter& p, ArtRandom& random) const {
         p.drawPath(root);
     }
     p.setPen(Qt::NoPen);
-    p.setBrush(downwards(0, 16, {QColor(0x78, 0xC8, 0x48), QColor(0x40, 0x88, 0x2C)}));
+    p.setBrush(
+        paint_kit::downwardGradient(0, 16, {QColor(0x78, 0xC8, 0x48), QColor(0x40, 0x88, 0x2C)}));
     p.drawRoundedRect(QRectF(0, 5, kWidth, 12), 4, 4);
     p.setPen(QPen(QColor(0x68, 0xB8, 0x40), 2, Qt::SolidLine, Qt::RoundCap));
     for (double x = 1; x < kWidth; x += 3) {
@@ -119,9 +113,9 @@ void GroundPainter::tissue(QPainter& p, ArtRandom& random) const {
     for (double x = 0; x < kWidth + 20; x += 24)
         flesh.addEllipse(QPointF(x, 12), 14, 9);
     p.setPen(QPen(QColor(0x80, 0x18, 0x30), 1.5));
-    p.setBrush(
-        downwards(2, kHeight,
-                  {QColor(0xF8, 0x98, 0xA8), QColor(0xD0, 0x50, 0x68), QColor(0x98, 0x20, 0x40)}));
+    p.setBrush(paint_kit::downwardGradient(
+        2, kHeight,
+        {QColor(0xF8, 0x98, 0xA8), QColor(0xD0, 0x50, 0x68), QColor(0x98, 0x20, 0x40)}));
     p.drawPath(flesh.simplified());
     // Fine capillaries branching through the tissue.
     p.setBrush(Qt::NoBrush);
@@ -201,9 +195,9 @@ void GroundPainter::cloudBank(QPainter& p, ArtRandom& random) const {
     for (double x = 0; x < kWidth + 20; x += random.uniform(18, 30))
         bank.addEllipse(QPointF(x, 18), random.uniform(12, 18), random.uniform(10, 15));
     p.setPen(QPen(QColor(0xB0, 0xA0, 0xE0), 1.5));
-    p.setBrush(
-        downwards(2, kHeight,
-                  {QColor(0xFF, 0xFF, 0xFF), QColor(0xF0, 0xE4, 0xFF), QColor(0xD0, 0xC0, 0xF0)}));
+    p.setBrush(paint_kit::downwardGradient(
+        2, kHeight,
+        {QColor(0xFF, 0xFF, 0xFF), QColor(0xF0, 0xE4, 0xFF), QColor(0xD0, 0xC0, 0xF0)}));
     p.drawPath(bank.simplified());
     // A thin band of rainbow sinking into the cloud.
     const QColor bands[] = {QColor(0xFF, 0xA0, 0xA8), QColor(0xFF, 0xD8, 0x98),

@@ -21,13 +21,6 @@ constexpr double kBladeLength = 16;
 constexpr double kTurnPerFrame = 40;
 constexpr double kVineLeafSpacing = 22;
 
-QLinearGradient downwards(double top, double bottom, const QColor& light, const QColor& dark) {
-    QLinearGradient gradient(0, top, 0, bottom);
-    gradient.setColorAt(0, light);
-    gradient.setColorAt(1, dark);
-    return gradient;
-}
-
 } // namespace
 
 void LiftPainter::paintLift(QPainter& p, int scheme, int frame) const {
@@ -78,7 +71,8 @@ void LiftPainter::paintCabin(QPainter& p, int scheme, const Style& style, double
     body.lineTo(cabin.left() + 8, cabin.bottom());
     body.closeSubpath();
     p.setPen(QPen(style.cabin.darker(170), 1.5));
-    p.setBrush(downwards(cabin.top(), cabin.bottom(), style.cabin.lighter(125), style.cabin));
+    p.setBrush(paint_kit::downwardGradient(cabin.top(), cabin.bottom(),
+                                           {style.cabin.lighter(125), style.cabin}));
     p.drawPath(body);
     p.setPen(Qt::NoPen);
     switch (scheme) {
@@ -109,8 +103,8 @@ void LiftPainter::paintCabin(QPainter& p, int scheme, const Style& style, double
     }
     // The deck the rider stands on.
     p.setPen(QPen(style.deck.darker(160), 1.4));
-    p.setBrush(
-        downwards(deck.top(), deck.bottom(), style.deck.lighter(115), style.deck.darker(115)));
+    p.setBrush(paint_kit::downwardGradient(deck.top(), deck.bottom(),
+                                           {style.deck.lighter(115), style.deck.darker(115)}));
     if (scheme == 4 || scheme == 6) {
         // Whipped cream or a puff of cloud: rounded lumps along the deck.
         QPainterPath puffs;

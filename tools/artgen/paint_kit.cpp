@@ -17,13 +17,17 @@ QColor withAlpha(QColor colour, int alpha) {
     return colour;
 }
 
-void verticalGradient(QPainter& p, const QRectF& area, std::initializer_list<QColor> colours) {
-    QLinearGradient gradient(area.topLeft(), area.bottomLeft());
+QLinearGradient downwardGradient(double top, double bottom, std::initializer_list<QColor> colours) {
+    QLinearGradient gradient(0, top, 0, bottom);
     const double last = std::max<double>(1, double(colours.size()) - 1);
     int index = 0;
     for (const QColor& colour : colours)
         gradient.setColorAt(index++ / last, colour);
-    p.fillRect(area, gradient);
+    return gradient;
+}
+
+void verticalGradient(QPainter& p, const QRectF& area, std::initializer_list<QColor> colours) {
+    p.fillRect(area, downwardGradient(area.top(), area.bottom(), colours));
 }
 
 QPainterPath heart(const QRectF& box) {

@@ -15,6 +15,9 @@ namespace paint_kit {
 // The colour with the given opacity, 0..255.
 QColor withAlpha(QColor colour, int alpha);
 // Fills `area` with a top-to-bottom gradient through the given colours, evenly spaced.
+// A gradient from top to bottom through the colours, evenly spaced.
+QLinearGradient downwardGradient(double top, double bottom, std::initializer_list<QColor> colours);
+
 void verticalGradient(QPainter& p, const QRectF& area, std::initializer_list<QColor> colours);
 // A heart filling `box`, its point at the bottom.
 QPainterPath heart(const QRectF& box);

@@ -16,15 +16,6 @@ constexpr double kWidth = layout::kPlatformWidth;
 constexpr double kHeight = layout::kPlatformHeight;
 constexpr std::uint64_t kSeedBase = 0xB45E;
 
-QLinearGradient downwards(std::initializer_list<QColor> colours) {
-    QLinearGradient gradient(0, 0, 0, kHeight);
-    const double last = double(colours.size()) - 1;
-    int index = 0;
-    for (const QColor& colour : colours)
-        gradient.setColorAt(index++ / last, colour);
-    return gradient;
-}
-
 } // namespace
 
 void PlatformPainter::paint(QPainter& p, int scheme) const {
@@ -86,8 +77,9 @@ void PlatformPainter::toyBlocks(QPainter& p) const {
 void PlatformPainter::mossyLog(QPainter& p, ArtRandom& random) const {
     const QRectF log(2, 6, kWidth - 4, kHeight - 7);
     p.setPen(QPen(QColor(0x3A, 0x22, 0x10), 1.5));
-    p.setBrush(
-        downwards({QColor(0xA0, 0x6C, 0x3C), QColor(0x7A, 0x4C, 0x28), QColor(0x4E, 0x30, 0x18)}));
+    p.setBrush(paint_kit::downwardGradient(
+        0, kHeight,
+        {QColor(0xA0, 0x6C, 0x3C), QColor(0x7A, 0x4C, 0x28), QColor(0x4E, 0x30, 0x18)}));
     p.drawRoundedRect(log, 11, 11);
     // Bark grooves along the log.
     p.setPen(QPen(QColor(0x52, 0x32, 0x18), 1.2));
@@ -124,8 +116,9 @@ void PlatformPainter::mossyLog(QPainter& p, ArtRandom& random) const {
 void PlatformPainter::vessel(QPainter& p) const {
     const QRectF tube(1, 3, kWidth - 2, kHeight - 5);
     p.setPen(QPen(QColor(0x70, 0x08, 0x20), 2));
-    p.setBrush(
-        downwards({QColor(0xFF, 0x80, 0x90), QColor(0xE0, 0x30, 0x48), QColor(0x90, 0x10, 0x28)}));
+    p.setBrush(paint_kit::downwardGradient(
+        0, kHeight,
+        {QColor(0xFF, 0x80, 0x90), QColor(0xE0, 0x30, 0x48), QColor(0x90, 0x10, 0x28)}));
     p.drawRoundedRect(tube, 13, 13);
     p.setPen(QPen(QColor(0xFF, 0xC8, 0xD0), 2.5, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(16, 8), QPointF(kWidth - 16, 8));
@@ -180,7 +173,8 @@ void PlatformPainter::stoneLedge(QPainter& p) const {
         p.drawRect(QRectF(x, 7, 12, 5));
     }
     p.setPen(QPen(QColor(0x50, 0x48, 0x44), 1));
-    p.setBrush(downwards({QColor(0xE0, 0xD4, 0xC0), QColor(0xB8, 0xAC, 0x98)}));
+    p.setBrush(paint_kit::downwardGradient(0, kHeight,
+                                           {QColor(0xE0, 0xD4, 0xC0), QColor(0xB8, 0xAC, 0x98)}));
     p.drawRect(QRectF(0.5, 12, kWidth - 1, 17.5));
     p.setPen(QPen(QColor(0x80, 0x74, 0x68), 1));
     for (double x = 40; x < kWidth; x += 48)
@@ -198,8 +192,9 @@ void PlatformPainter::cloudStrip(QPainter& p, ArtRandom& random) const {
         cloud.addEllipse(QPointF(x + 6, 21 + random.uniform(0, 2)), r * 0.7, r * 0.55);
     }
     p.setPen(QPen(QColor(0xA8, 0x98, 0xD8), 1.4));
-    p.setBrush(
-        downwards({QColor(0xFF, 0xFF, 0xFF), QColor(0xF0, 0xE8, 0xFF), QColor(0xC8, 0xB8, 0xF0)}));
+    p.setBrush(paint_kit::downwardGradient(
+        0, kHeight,
+        {QColor(0xFF, 0xFF, 0xFF), QColor(0xF0, 0xE8, 0xFF), QColor(0xC8, 0xB8, 0xF0)}));
     p.drawPath(cloud.simplified());
 }
 
