@@ -13,7 +13,7 @@ int liftDrawOffset(int scheme) {
 
 } // namespace
 
-void Game::RidisegnaTutti_() {
+void Game::drawScenery() {
     drawBackRopes();
     setLiftDrawOffset();
     drawLift(layout::kRightLiftOffset);
@@ -21,6 +21,10 @@ void Game::RidisegnaTutti_() {
     drawGround();
     drawWall();
     drawLift(0);
+}
+
+void Game::RidisegnaTutti_() {
+    drawScenery();
     drawBanana(state.BananaX, state.BananaY, state.ColonnaBanana);
     drawBanana(state.BananaVolante1X, state.BananaVolante1Y, state.ColonnaBananaVolante1);
     drawBanana(state.BananaVolante2X, state.BananaVolante2Y, state.ColonnaBananaVolante2);

@@ -82,6 +82,9 @@ class Game {
     // The layers of the field, each drawn where the tick and the redraw draw it.
     void drawInField(const SpritePair& sheet, int sx, int sy, int w, int h, int worldX, int y);
     void setLiftDrawOffset();
+    // The layers behind the bananas, as the tick and the redraw both draw them: back ropes, the
+    // right lift, platforms, ground, wall, the left lift.
+    void drawScenery();
     void drawBackRopes();
     void drawRopes(const SpritePair& rope, int width, int height, int rise);
     void drawLift(int copyOffset);

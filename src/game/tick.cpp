@@ -27,13 +27,7 @@ void Game::TimerAnimazione_Timer() {
     moveLifts();
 
     // The field, back to front.
-    drawBackRopes();
-    setLiftDrawOffset();
-    drawLift(layout::kRightLiftOffset);
-    drawPlatforms();
-    drawGround();
-    drawWall();
-    drawLift(0);
+    drawScenery();
     ++state.FotogrammaElica;
     if (state.FotogrammaElica == rules::kLiftFrames + 1) state.FotogrammaElica = 1;
     drawBanana(state.BananaX, state.BananaY, state.ColonnaBanana);
