@@ -7,7 +7,9 @@ PREFIX ?= /usr/local
 PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libxrandr-dev libx11-dev \
 	fonts-liberation2 googletest libgtest-dev libgmock-dev libbenchmark-dev \
 	xvfb xauth xdotool imagemagick x11-xserver-utils xserver-xorg-core xserver-xorg-video-dummy \
-	x11-utils desktop-file-utils util-linux time
+	x11-utils desktop-file-utils util-linux time \
+	pulseaudio pulseaudio-utils sox qt6-wayland weston clang libclang-rt-14-dev \
+	lintian appstream dpkg-dev fakeroot man-db libsdl2-dev
 
 .PHONY: run test bench install screenshots deps build
 
