@@ -5,7 +5,11 @@
 namespace vorlin {
 
 void Game::Form_KeyDown(int keyCode) {
-    if (state.TransizioneInCorso == 1) return;
+    // Play stops for a passed scheme or the game over a few milliseconds before the first
+    // darkening frame marks the transition as running; the keys are already dead in that gap,
+    // or Esc would quit before the result is saved and P would restart play under the darkness.
+    if (state.TransizioneInCorso == 1 || window_.timerOn(GameTimer::IntervalloSchemiApertura))
+        return;
     switch (keyCode) {
     case rules::kKeyP:
         if (!window_.panelVisible(Panel::Frame1) && !window_.panelVisible(Panel::Frame4)) Pausa_();

@@ -1,5 +1,6 @@
 #include "game_fixture.h"
 
+#include <string>
 #include <vector>
 
 namespace vorlin::test {
@@ -54,6 +55,49 @@ TEST_F(PlayerControl, EveryKeyIsIgnoredDuringATransition) {
     EXPECT_EQ(window.quits, 0);
     EXPECT_EQ(window.menuBarShown, 0);
     EXPECT_EQ(window.pauseSignLoads, 0);
+}
+
+// The tick that passes a scheme or spends the last energy stops play before the first darkening
+// frame; a key pressed in between must neither quit (losing the result), open the button bar
+// nor start play again under the darkness.
+TEST_F(PlayerControl, KeysDoNothingOncePlayHasStoppedForATransition) {
+    struct StopCase {
+        const char* name;
+        void (*stopPlay)(Game&, RecordingWindow&);
+    };
+    const StopCase stops[] = {
+        {"scheme passed",
+         [](Game& game, RecordingWindow&) {
+             game.state.CarichePrese = game.state.CaricheObiettivo - 1;
+             game.ModificaVariabiliScontroVorlinBanana_();
+         }},
+        {"game over",
+         [](Game&, RecordingWindow& window) {
+             // What the window does when the energy is spent.
+             window.timers[GameTimer::TimerAnimazione] = false;
+             window.timers[GameTimer::IntervalloSchemiApertura] = true;
+         }},
+    };
+    for (const StopCase& stop : stops)
+        for (int key : {kEscape, kP, kLeft, kRight}) {
+            SCOPED_TRACE(std::string(stop.name) + ", key " + std::to_string(key));
+            RecordingWindow gap;
+            Game game(gap, sheets());
+            game.setGameStartValues();
+            gap.timers[GameTimer::TimerAnimazione] = true;
+            stop.stopPlay(game, gap);
+            ASSERT_FALSE(gap.timerOn(GameTimer::TimerAnimazione));
+            ASSERT_TRUE(gap.timerOn(GameTimer::IntervalloSchemiApertura));
+            const auto switchesBefore = gap.switches.size();
+
+            game.Form_KeyDown(key);
+            EXPECT_EQ(gap.quits, 0);
+            EXPECT_EQ(gap.menuBarShown, 0);
+            EXPECT_EQ(gap.pauseSignLoads, 0);
+            EXPECT_EQ(game.state.PausaAttiva, 0);
+            EXPECT_EQ(game.state.RichiestaDestra + game.state.RichiestaSinistra, 0);
+            EXPECT_EQ(gap.switches.size(), switchesBefore);
+        }
 }
 
 TEST_F(PlayerControl, EscStopsARunningGameThenQuits) {
