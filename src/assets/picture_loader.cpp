@@ -1,10 +1,88 @@
 #include "picture_loader.h"
 
+#include <QFile>
 #include <QImageReader>
+#include <QtEndian>
 
+#include <cstdlib>
 #include <cstring>
 
 namespace vorlin {
+
+namespace {
+
+// No picture of the game is larger than the screen it is drawn on; anything beyond this is a
+// damaged header, refused before memory is set aside for it.
+constexpr int kLargestPictureSide = 2048;
+
+// The parts of a Windows bitmap's headers that say how many bytes its rows take.
+constexpr qint64 kFileHeaderBytes = 14;
+constexpr qint64 kPixelOffsetAt = 10;
+constexpr qint64 kInfoSizeAt = 14;
+constexpr quint32 kCoreHeaderBytes = 12; // the oldest header: 16-bit width and height
+constexpr qint64 kLongestHeaderBytes = kFileHeaderBytes + 124;
+constexpr quint32 kUncompressed = 0;
+constexpr quint32 kBitFields = 3;
+constexpr quint32 kAlphaBitFields = 6;
+
+// The size a Windows bitmap file must have to hold all the pixel rows its header announces;
+// 0 when the header does not tell (a compressed bitmap that leaves its data size out).
+qint64 bitmapBytesNeeded(const QByteArray& head) {
+    if (head.size() < kFileHeaderBytes + 4) return 0;
+    const char* bytes = head.constData();
+    const qint64 pixelOffset = qFromLittleEndian<quint32>(bytes + kPixelOffsetAt);
+    const quint32 infoSize = qFromLittleEndian<quint32>(bytes + kInfoSizeAt);
+    const char* info = bytes + kFileHeaderBytes;
+    qint64 width = 0;
+    qint64 height = 0;
+    qint64 bitsPerPixel = 0;
+    quint32 compression = kUncompressed;
+    qint64 dataSize = 0;
+    if (infoSize == kCoreHeaderBytes && head.size() >= kFileHeaderBytes + kCoreHeaderBytes) {
+        width = qFromLittleEndian<quint16>(info + 4);
+        height = qFromLittleEndian<quint16>(info + 6);
+        bitsPerPixel = qFromLittleEndian<quint16>(info + 10);
+    } else if (infoSize > kCoreHeaderBytes && head.size() >= kFileHeaderBytes + 24) {
+        width = std::abs(qFromLittleEndian<qint32>(info + 4));
+        height = std::abs(qFromLittleEndian<qint32>(info + 8)); // negative: rows top down
+        bitsPerPixel = qFromLittleEndian<quint16>(info + 14);
+        compression = qFromLittleEndian<quint32>(info + 16);
+        dataSize = qFromLittleEndian<quint32>(info + 20);
+    } else {
+        return 0;
+    }
+    const bool uncompressed =
+        compression == kUncompressed || compression == kBitFields || compression == kAlphaBitFields;
+    if (!uncompressed) return dataSize > 0 ? pixelOffset + dataSize : 0;
+    // Every row is padded to a whole number of 32-bit words.
+    const qint64 rowBytes = (width * bitsPerPixel + 31) / 32 * 4;
+    return pixelOffset + rowBytes * height;
+}
+
+bool fitsTheGame(const QSize& size) {
+    return size.isValid() && size.width() <= kLargestPictureSide &&
+           size.height() <= kLargestPictureSide;
+}
+
+// Why a picture file must not be decoded, read from its headers only; empty when it may be.
+QString refusalBeforeDecoding(QImageReader& reader, const QString& name) {
+    // A format that cannot tell its size beforehand is measured once decoded.
+    // A bitmap stored top down announces a negative height.
+    const QSize announced = reader.size();
+    if (reader.supportsOption(QImageIOHandler::Size) &&
+        !fitsTheGame({std::abs(announced.width()), std::abs(announced.height())}))
+        return QStringLiteral("Immagine non valida: %1").arg(name);
+    // Qt fills the rows missing from a cut bitmap with black; a cut picture is a damaged one.
+    if (reader.format() == "bmp") {
+        QFile file(name);
+        if (!file.open(QIODevice::ReadOnly) ||
+            file.size() < bitmapBytesNeeded(file.read(kLongestHeaderBytes)))
+            return QStringLiteral("Immagine non valida: %1").arg(name);
+    }
+    return {};
+}
+
+} // namespace
 
 Picture toPicture(const QImage& image) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
@@ -19,12 +97,13 @@ LoadedPicture loadPicture(const std::filesystem::path& path) {
     const QString name = QString::fromStdString(path.string());
     QImageReader reader(name);
     reader.setDecideFormatFromContent(true);
+    if (!reader.canRead() && reader.error() == QImageReader::FileNotFoundError)
+        return {std::nullopt, QStringLiteral("File non trovato: %1").arg(name)};
+    if (QString refusal = refusalBeforeDecoding(reader, name); !refusal.isEmpty())
+        return {std::nullopt, refusal};
     const QImage image = reader.read();
-    if (image.isNull()) {
-        const bool missing = reader.error() == QImageReader::FileNotFoundError;
-        return {std::nullopt, missing ? QStringLiteral("File non trovato: %1").arg(name)
-                                      : QStringLiteral("Immagine non valida: %1").arg(name)};
-    }
+    if (image.isNull() || !fitsTheGame(image.size()))
+        return {std::nullopt, QStringLiteral("Immagine non valida: %1").arg(name)};
     return {toPicture(image), {}};
 }
 

@@ -1,5 +1,7 @@
 #include "sound_player.h"
 
+#include "wave_check.h"
+
 #include <QFile>
 #include <QSoundEffect>
 #include <QUrl>
@@ -57,16 +59,6 @@ SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
 
 SoundPlayer::~SoundPlayer() = default;
 
-bool SoundPlayer::isPlayableWave(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray head = file.read(36);
-    if (head.size() < 36 || !head.startsWith("RIFF") || head.mid(8, 8) != "WAVEfmt ") return false;
-    const auto format = qFromLittleEndian<quint16>(head.constData() + 20);
-    const auto bits = qFromLittleEndian<quint16>(head.constData() + 34);
-    return format == 1 && (bits == 8 || bits == 16);
-}
-
 QString SoundPlayer::defaultSoundPath() {
     if (defaultPath_.isEmpty() && scratch_.isValid()) {
         QFile file(scratch_.filePath(QStringLiteral("default.wav")));
@@ -81,9 +73,25 @@ QSoundEffect* SoundPlayer::effectFor(const QString& path) {
     if (found != effects_.end()) return found.value();
     const QString source = isPlayableWave(path) ? path : defaultSoundPath();
     auto* effect = new QSoundEffect(this);
+    connect(effect, &QSoundEffect::statusChanged, this, [this, effect] {
+        if (effect->status() == QSoundEffect::Error) fallBackToDefault(effect);
+    });
     effect->setSource(QUrl::fromLocalFile(source));
     effects_.insert(path, effect);
     return effect;
+}
+
+void SoundPlayer::fallBackToDefault(QSoundEffect* effect) {
+    const QUrl beep = QUrl::fromLocalFile(defaultSoundPath());
+    // Should the default sound itself fail, there is nothing left to try.
+    if (effect->source() == beep || defaultSoundPath().isEmpty()) return;
+    effect->setSource(beep);
+    if (effect == playing_) effect->play();
+}
+
+QString SoundPlayer::sourceFor(const std::string& path) const {
+    const QSoundEffect* effect = effects_.value(QString::fromStdString(path));
+    return effect ? effect->source().toLocalFile() : QString();
 }
 
 void SoundPlayer::play(const std::string& path) {

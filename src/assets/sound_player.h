@@ -11,8 +11,9 @@ class QSoundEffect;
 namespace vorlin {
 
 // Plays the game's sounds: asynchronous, one at a time, a new sound stops the one playing.
-// A file that is missing or is not a playable WAVE plays a built-in default sound instead,
-// so a sound request is never silent and never an error.
+// A file that is missing or is not a playable WAVE plays a built-in default sound instead, and
+// so does one that the sound system cannot load after all: a sound request is never silent and
+// never an error.
 class SoundPlayer : public QObject {
   public:
     explicit SoundPlayer(QObject* parent = nullptr);
@@ -20,12 +21,15 @@ class SoundPlayer : public QObject {
 
     void play(const std::string& path);
 
-    // True when the file looks like a WAVE the player can play (RIFF/WAVE, PCM).
-    static bool isPlayableWave(const QString& path);
+    // The file that plays for a sound path: the path itself, or the built-in default sound
+    // once the file has been found unplayable. Empty before the path's first play.
+    QString sourceFor(const std::string& path) const;
 
   private:
     QSoundEffect* effectFor(const QString& path);
     QString defaultSoundPath();
+    // The sound system could not load the file: the effect plays the default sound instead.
+    void fallBackToDefault(QSoundEffect* effect);
 
     QHash<QString, QSoundEffect*> effects_;
     QSoundEffect* playing_ = nullptr;

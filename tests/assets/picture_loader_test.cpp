@@ -1,0 +1,146 @@
+// Picture files as a player's disk may hold them: whole, cut short, with lying headers, missing.
+
+#include "assets/picture_loader.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+
+namespace vorlin {
+namespace {
+
+// A 24-bit Windows bitmap: file header, a 40-byte info header (or the 12-byte one of the oldest
+// bitmaps), then the rows, each padded to four bytes. When headerOnly is set only the header and
+// the first six bytes of pixels are written, a 60-byte file; the header may claim a size and a
+// compression of its own.
+struct BitmapSpec {
+    int width;
+    int height; // negative: rows stored top down
+    bool coreHeader = false;
+    quint32 compression = 0;
+    quint32 dataSize = 0;
+    bool headerOnly = false;
+};
+
+std::string bitmap(const BitmapSpec& spec) {
+    const int infoSize = spec.coreHeader ? 12 : 40;
+    const int pixelOffset = 14 + infoSize;
+    const int rowBytes = (spec.width * 24 + 31) / 32 * 4;
+    const long long rows = spec.height < 0 ? -spec.height : spec.height;
+    std::string file;
+    auto put = [&file](quint32 value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            file.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+    };
+    file += "BM";
+    put(static_cast<quint32>(pixelOffset + rowBytes * rows), 4);
+    put(0, 4);
+    put(static_cast<quint32>(pixelOffset), 4);
+    put(static_cast<quint32>(infoSize), 4);
+    if (spec.coreHeader) {
+        put(static_cast<quint32>(spec.width), 2);
+        put(static_cast<quint32>(spec.height), 2);
+        put(1, 2);
+        put(24, 2);
+    } else {
+        put(static_cast<quint32>(spec.width), 4);
+        put(static_cast<quint32>(spec.height), 4);
+        put(1, 2);
+        put(24, 2);
+        put(spec.compression, 4);
+        put(spec.dataSize, 4);
+        put(2835, 4);
+        put(2835, 4);
+        put(0, 4);
+        put(0, 4);
+    }
+    constexpr std::size_t kFirstPixelBytes = 6;
+    file.append(spec.headerOnly ? kFirstPixelBytes : static_cast<std::size_t>(rowBytes * rows),
+                '\x40');
+    return file;
+}
+
+class PictureLoader : public ::testing::Test {
+  protected:
+    std::filesystem::path write(const std::string& name, const std::string& content) {
+        const std::filesystem::path path = folder.path().toStdString() + "/" + name;
+        std::ofstream(path, std::ios::binary) << content;
+        return path;
+    }
+
+    std::filesystem::path writePng(const std::string& name, int width, int height) {
+        const std::filesystem::path path = folder.path().toStdString() + "/" + name;
+        QImage image(width, height, QImage::Format_RGB32);
+        image.fill(Qt::green);
+        EXPECT_TRUE(image.save(QString::fromStdString(path.string()), "PNG"));
+        return path;
+    }
+
+    QTemporaryDir folder;
+};
+
+TEST_F(PictureLoader, WholePicturesLoadAtTheirSize) {
+    struct Case {
+        const char* name;
+        BitmapSpec spec;
+        int width;
+        int height;
+    };
+    const Case cases[] = {
+        {"small", {4, 3}, 4, 3},
+        {"rows top down", {5, -2}, 5, 2},
+        {"oldest header", {3, 3, true}, 3, 3},
+        {"as wide as allowed", {2048, 1}, 2048, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const LoadedPicture loaded = loadPicture(write("whole.kpb", bitmap(c.spec)));
+        ASSERT_TRUE(loaded) << loaded.error.toStdString();
+        EXPECT_EQ(loaded.picture->width, c.width);
+        EXPECT_EQ(loaded.picture->height, c.height);
+    }
+    const LoadedPicture png = loadPicture(writePng("whole.png", 7, 2));
+    ASSERT_TRUE(png);
+    EXPECT_EQ(png.picture->width, 7);
+}
+
+TEST_F(PictureLoader, DamagedPicturesAreRefusedByName) {
+    const std::string small = bitmap({4, 3});
+    struct Case {
+        const char* name;
+        std::string content;
+    };
+    const Case cases[] = {
+        {"one byte short", small.substr(0, small.size() - 1)},
+        {"only the header of a whole background", bitmap({640, 480, false, 0, 0, true})},
+        {"header only, 8000 x 4000", bitmap({8000, 4000, false, 0, 0, true})},
+        {"whole but too wide", bitmap({2049, 1})},
+        {"too tall, header only", bitmap({1, 5000, false, 0, 0, true})},
+        {"compressed rows past the end", bitmap({64, 64, false, 1, 5000, true})},
+        {"oldest header, cut", bitmap({30, 30, true}).substr(0, 200)},
+        {"empty", ""},
+        {"not a picture", "not a picture"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::filesystem::path path = write("Sfondo1.kpb", c.content);
+        const LoadedPicture loaded = loadPicture(path);
+        EXPECT_FALSE(loaded);
+        EXPECT_EQ(loaded.error.toStdString(), "Immagine non valida: " + path.string());
+    }
+    const std::filesystem::path bigPng = writePng("big.png", 1, 2049);
+    EXPECT_EQ(loadPicture(bigPng).error.toStdString(), "Immagine non valida: " + bigPng.string());
+}
+
+TEST_F(PictureLoader, AMissingFileIsNamedAsMissing) {
+    const std::filesystem::path path = folder.path().toStdString() + "/Assente.kpb";
+    EXPECT_EQ(loadPicture(path).error.toStdString(), "File non trovato: " + path.string());
+}
+
+} // namespace
+} // namespace vorlin
