@@ -115,6 +115,12 @@ TEST_F(SoundFiles, OnlyWholePcmWavesArePlayable) {
         EXPECT_EQ(isPlayableWave(write("B154.kps", c.content)), c.playable) << c.name;
 }
 
+// The game's own sounds must pass the check, or every one of them would play the beep.
+TEST_F(SoundFiles, TheGamesOwnSoundsArePlayable) {
+    for (const char* name : {"Blip2.kps", "B162.kps", "B154.kps", "B92b.kps", "Bnn1.kps"})
+        EXPECT_TRUE(isPlayableWave(QStringLiteral(VORLIN_TEST_DATA_DIR "/") + name)) << name;
+}
+
 TEST_F(SoundFiles, WhatIsNotAFileIsNotPlayableAndNeverBlocks) {
     const QString pipe = folder.filePath("pipe.kps");
     ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
