@@ -62,8 +62,8 @@ int main(int argc, char* argv[]) {
         QMessageBox::critical(nullptr, QStringLiteral("Vorlin"), message);
         return 1;
     }
-    // Asked to end by a signal (SIGINT, SIGTERM, SIGHUP): the start-up screen mode is put back
-    // first, as when the player leaves with "Esci".
+    // Asked to end by a signal (SIGINT, SIGTERM, SIGHUP, SIGQUIT): the start-up screen mode is put
+    // back first, as when the player leaves with "Esci".
     const int terminationFd = vorlin::installTerminationPipe();
     if (terminationFd >= 0) {
         auto* notifier = new QSocketNotifier(terminationFd, QSocketNotifier::Read, &form);

@@ -74,6 +74,11 @@ void FullScreenToggle::RitornaAllaRisoluzioneOriginaria_() {
     window_.moveWindowTwips(kWindowedLeftTwips, kWindowedTopTwips);
 }
 
+void FullScreenToggle::restoreBeforeExit() {
+    RitornaAllaRisoluzioneOriginaria_();
+    control_.AutoReset(false);
+}
+
 void FullScreenToggle::setTargetFromText(ResolutionBox box) {
     const auto value = nearestWhole32(readNumberText(window_.resolutionText(box)));
     if (!value) return;

@@ -29,6 +29,9 @@ class FullScreenToggle {
     // Puts back the start-up mode kept in the text boxes and moves the window to (405, 405)
     // twips. Also run right before the program ends.
     void RitornaAllaRisoluzioneOriginaria_();
+    // The program's own way out: puts the start-up mode back as above, and switches the control's
+    // automatic reset off so that the mode is applied once, not again as the control goes down.
+    void restoreBeforeExit();
 
   private:
     // Sets the control's target from a text box; a number that does not fit leaves it as is.

@@ -11,7 +11,7 @@ namespace vorlin {
 
 namespace {
 
-constexpr std::array<int, 3> kTerminationSignals{SIGINT, SIGTERM, SIGHUP};
+constexpr std::array<int, 4> kTerminationSignals{SIGINT, SIGTERM, SIGHUP, SIGQUIT};
 
 // Both ends, for the handlers to write into; -1 until installed.
 int pipeEnds[2] = {-1, -1};

@@ -171,7 +171,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void Form1::endProgram() {
-    RitornaAllaRisoluzioneOriginaria_();
+    screenMode_->restoreBeforeExit();
     programEnded_ = true;
     for (auto& timer : timers_)
         timer->setEnabled(false);

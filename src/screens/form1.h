@@ -122,7 +122,6 @@ class Form1 : public QWidget, private GameWindow {
     void changeSpeed(const std::string& changed, const std::string& other);
     void togglePanel(const std::string& own, std::initializer_list<const char*> others);
     void openLink(const QString& address);
-    void RitornaAllaRisoluzioneOriginaria_();
     // Ends the program at once: the screen mode is put back first, no further handler runs.
     void endProgram();
 

@@ -82,10 +82,6 @@ void Form1::Riso1_Click() {
     screenMode_->Riso3_();
 }
 
-void Form1::RitornaAllaRisoluzioneOriginaria_() {
-    screenMode_->RitornaAllaRisoluzioneOriginaria_();
-}
-
 void Form1::Timer1_Timer() {
     // Empties the name box three seconds after start-up, but only while it still shows the
     // placeholder: a name typed by a quick player is kept.

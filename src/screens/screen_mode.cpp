@@ -4,6 +4,7 @@
 #include "display/emulated_backend.h"
 #include "display/full_screen_toggle.h"
 #include "display/kaprel_cambia_risoluzione.h"
+#include "display/restore_at_exit.h"
 #include "display/xrandr_backend.h"
 
 #include <QGraphicsProxyWidget>
@@ -56,10 +57,13 @@ ScreenMode::ScreenMode(QWidget& window, Controls& controls, bool realScreenModes
     KaprelCambiaRisoluzione1 = std::make_unique<KaprelCambiaRisoluzione>(*backend_);
     HostWindow& host = *this;
     toggle_ = std::make_unique<FullScreenToggle>(host, *KaprelCambiaRisoluzione1);
+    // A broken display connection ends the program through exit(), past every destructor.
+    restoreAtExit_ = std::make_unique<RestoreAtExit>([this] { KaprelCambiaRisoluzione1.reset(); });
 }
 
 // The control goes first: with AutoReset on it puts the start-up mode back as it is destroyed.
 ScreenMode::~ScreenMode() {
+    restoreAtExit_.reset();
     // The window must not go down with the scaled view that holds it.
     if (scaledWindow_) scaledWindow_->setWidget(nullptr);
     toggle_.reset();
@@ -76,8 +80,8 @@ void ScreenMode::noteStartupMode() {
 void ScreenMode::Riso3_() {
     toggle_->Riso3_();
 }
-void ScreenMode::RitornaAllaRisoluzioneOriginaria_() {
-    toggle_->RitornaAllaRisoluzioneOriginaria_();
+void ScreenMode::restoreBeforeExit() {
+    toggle_->restoreBeforeExit();
 }
 
 std::string ScreenMode::riso1Caption() const {

@@ -14,6 +14,7 @@ class Controls;
 class DisplayBackend;
 class FullScreenToggle;
 class KaprelCambiaRisoluzione;
+class RestoreAtExit;
 
 // The window's side of the screen mode: the resolution control KaprelCambiaRisoluzione1 on the
 // display backend chosen at start-up, and the full-screen toggle of the button Riso1.
@@ -27,7 +28,9 @@ class ScreenMode : private HostWindow {
     // control will put it back when it is destroyed after a change.
     void noteStartupMode();
     void Riso3_();
-    void RitornaAllaRisoluzioneOriginaria_();
+    // Right before the program ends: the start-up mode back (the toggle's
+    // RitornaAllaRisoluzioneOriginaria_), applied once.
+    void restoreBeforeExit();
     // The view that shows the window scaled on the whole screen; null when not in use.
     const QWidget* scaledView() const;
 
@@ -48,6 +51,8 @@ class ScreenMode : private HostWindow {
     std::unique_ptr<DisplayBackend> backend_;
     std::unique_ptr<KaprelCambiaRisoluzione> KaprelCambiaRisoluzione1;
     std::unique_ptr<FullScreenToggle> toggle_;
+    // Ends the control, and so restores the mode, if the program is ended without its window.
+    std::unique_ptr<RestoreAtExit> restoreAtExit_;
     std::unique_ptr<QGraphicsView> scaledView_;
     QGraphicsProxyWidget* scaledWindow_ = nullptr;
 };

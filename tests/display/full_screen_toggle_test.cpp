@@ -122,6 +122,39 @@ TEST_F(FullScreenToggleTest, LeavingWithoutFullScreenAppliesTheStartUpModeOnceAn
     EXPECT_EQ(window.caption, "A tutto &schermo");
 }
 
+// However the program ends, the start-up mode is applied once: by the way out, or else by the
+// control as it goes down after a change.
+TEST(FullScreenToggleEnding, TheStartUpModeIsAppliedOnceAtTheEnd) {
+    struct Case {
+        const char* name;
+        int clicksBefore;
+        bool ownWayOut; // the exit button or Esc; otherwise the window just goes down
+    };
+    const Case cases[] = {
+        {"way out, never in full screen", 0, true},
+        {"way out from full screen", 1, true},
+        {"way out after full screen and back", 2, true},
+        {"window closed in full screen", 1, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Journal journal;
+        FakeDisplayBackend backend{journal};
+        {
+            KaprelCambiaRisoluzione control{backend};
+            FakeHostWindow window{journal};
+            FullScreenToggle toggle{window, control};
+            toggle.noteStartupMode();
+            for (int i = 0; i < c.clicksBefore; ++i)
+                toggle.Riso3_();
+            journal.clear();
+            if (c.ownWayOut) toggle.restoreBeforeExit();
+        }
+        EXPECT_EQ(std::count(journal.begin(), journal.end(), "apply 1024x768x32 depth"), 1);
+        EXPECT_EQ(backend.screen.width, 1024);
+    }
+}
+
 TEST_F(FullScreenToggleTest, TheSavedWidthIsReadUpToTheFirstCharacterThatIsNotPartOfANumber) {
     struct Case {
         std::string text;

@@ -1,7 +1,7 @@
 #!/bin/bash
 # The full-screen button on a real X server whose mode can change: the game switches the
 # screen to 640 x 480 and back to 1024 x 768, and puts the start-up mode back when it is ended
-# by SIGTERM while in full screen.
+# while in full screen by SIGTERM, SIGQUIT or the X server killing its window.
 #
 # Usage: fullscreen_e2e.sh [path/to/vorlin]   (default: ./vorlin, with dati/ beside it)
 # Screenshots go to e2e/ beside the binary. Exit code 77 (skipped) only when no Xorg server can
@@ -56,7 +56,8 @@ scratch=$(mktemp -d /tmp/vorlin-e2e.XXXXXX)
 export XDG_DATA_HOME="$scratch/data"
 
 start_game() {
-    "$game" >"$scratch/game.log" 2>&1 &
+    # A background job of a non-interactive shell starts with SIGINT and SIGQUIT ignored.
+    env --default-signal=INT,QUIT "$game" >"$scratch/game.log" 2>&1 &
     game_pid=$!
     game_window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vorlin' | head -n 1)
     [ -n "$game_window" ] || fail "the game window did not appear"
@@ -99,13 +100,24 @@ import -window root "$shots/fullscreen_off.png"
 kill -TERM "$game_pid"
 wait_for_game_end || fail "the game did not end on SIGTERM"
 
-# Ended by SIGTERM while in full screen.
-start_game
-open_menu_and_click_riso1
-wait_for_screen_size "640 x 480" || fail "'A tutto schermo' left the screen at $(current_screen_size)"
-kill -TERM "$game_pid"
-wait_for_game_end || fail "the game did not end on SIGTERM in full screen"
-wait_for_screen_size "1024 x 768" || fail "SIGTERM in full screen left the screen at $(current_screen_size)"
-import -window root "$shots/fullscreen_after_sigterm.png"
+# Ended while in full screen: by a signal, or by the X server killing the client, which breaks
+# the game's display connection (the screen mode has a connection of its own).
+end_in_full_screen() {
+    local how=$1
+    start_game
+    open_menu_and_click_riso1
+    wait_for_screen_size "640 x 480" || fail "'A tutto schermo' left the screen at $(current_screen_size)"
+    case "$how" in
+    windowkill) xdotool windowkill "$game_window" ;;
+    *) kill "-$how" "$game_pid" ;;
+    esac
+    wait_for_game_end || fail "the game did not end on $how in full screen"
+    wait_for_screen_size "1024 x 768" ||
+        fail "$how in full screen left the screen at $(current_screen_size): $(cat "$scratch/game.log")"
+    import -window root "$shots/fullscreen_after_$how.png"
+}
+for ending in TERM QUIT windowkill; do
+    end_in_full_screen "$ending"
+done
 
-echo "full screen: 640 x 480 and back to 1024 x 768, also after SIGTERM"
+echo "full screen: 640 x 480 and back to 1024 x 768, also after SIGTERM, SIGQUIT and windowkill"

@@ -13,7 +13,7 @@ TEST(TerminationPipe, EachEndingSignalIsHandedToTheEventLoopInsteadOfEndingThePr
     EXPECT_EQ(installTerminationPipe(), readEnd);
     EXPECT_EQ(readTerminationSignal(readEnd), 0);
 
-    for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP}) {
+    for (const int signalNumber : {SIGTERM, SIGINT, SIGHUP, SIGQUIT}) {
         SCOPED_TRACE(signalNumber);
         ASSERT_EQ(std::raise(signalNumber), 0);
         EXPECT_EQ(readTerminationSignal(readEnd), signalNumber);
