@@ -8,8 +8,10 @@
 
 #include <algorithm>
 #include <istream>
+#include <limits>
 #include <map>
 #include <ostream>
+#include <stdexcept>
 #include <vector>
 
 namespace vorlin {
@@ -18,13 +20,22 @@ namespace {
 
 const std::map<std::string, int> kNamedKeys = {{"left", 37}, {"right", 39}, {"p", 80}, {"esc", 27}};
 
-bool parseNumber(const std::string& text, long& value) {
+enum class NumberText { Whole, NotANumber, OutOfRange };
+
+// A whole number that fits an int, the whole text and nothing else.
+NumberText parseNumber(const std::string& text, int& value) {
     try {
         std::size_t used = 0;
-        value = std::stol(text, &used);
-        return used == text.size();
-    } catch (const std::exception&) {
-        return false;
+        const long long parsed = std::stoll(text, &used);
+        if (used != text.size()) return NumberText::NotANumber;
+        if (parsed < std::numeric_limits<int>::min() || parsed > std::numeric_limits<int>::max())
+            return NumberText::OutOfRange;
+        value = static_cast<int>(parsed);
+        return NumberText::Whole;
+    } catch (const std::out_of_range&) {
+        return NumberText::OutOfRange;
+    } catch (const std::invalid_argument&) {
+        return NumberText::NotANumber;
     }
 }
 
@@ -63,14 +74,15 @@ int ReplayRunner::run(std::istream& script) {
     for (int number = 1; std::getline(script, line); ++number) {
         if (const auto hash = line.find('#'); hash != std::string::npos) line.erase(hash);
         if (!line.empty() && line.back() == '\r') line.pop_back();
-        const std::string trimmed = trim(line);
-        if (trimmed.empty()) continue;
-        const auto space = trimmed.find_first_of(" \t");
-        const std::string command = trimmed.substr(0, space);
-        // The name keeps its spaces: everything after the space or tab that follows "name".
+        const auto start = line.find_first_not_of(" \t\r");
+        if (start == std::string::npos) continue;
+        const auto space = line.find_first_of(" \t", start);
+        const std::string command = line.substr(start, space - start);
+        // The name keeps its spaces, also when it is nothing but spaces: everything after the
+        // space or tab that follows "name".
         std::string argument;
         if (space != std::string::npos) {
-            const std::string rest = line.substr(line.find(command) + command.size() + 1);
+            const std::string rest = line.substr(space + 1);
             argument = command == "name" ? rest : trim(rest);
         }
         if (!execute(command, argument)) {
@@ -88,15 +100,29 @@ bool ReplayRunner::execute(const std::string& command, const std::string& argume
         error_ = message;
         return false;
     };
-    long number = 0;
+    int number = 0;
+    // Reads a number for the command; usage is the message when the text is not one.
+    auto readNumber = [this, &number](const std::string& text, const std::string& usage) {
+        switch (parseNumber(text, number)) {
+        case NumberText::Whole:
+            return true;
+        case NumberText::OutOfRange:
+            error_ = "number out of range: " + text;
+            return false;
+        case NumberText::NotANumber:
+            break;
+        }
+        error_ = usage;
+        return false;
+    };
     if (command == "option" || command == "click") {
         if (!controls.has(argument)) return fail("unknown control: " + argument);
         form_.clickControl(argument);
         return true;
     }
     if (command == "speed") {
-        if (!parseNumber(argument, number)) return fail("speed needs a number");
-        controls.scrollBar("HScroll1")->setValue(static_cast<int>(number));
+        if (!readNumber(argument, "speed needs a number")) return false;
+        controls.scrollBar("HScroll1")->setValue(number);
         return true;
     }
     if (command == "name") {
@@ -108,27 +134,30 @@ bool ReplayRunner::execute(const std::string& command, const std::string& argume
         const std::string bar = argument.substr(0, space);
         if (!controls.has(bar) || !qobject_cast<QScrollBar*>(controls.widget(bar)))
             return fail("unknown scroll bar: " + bar);
-        if (space == std::string::npos || !parseNumber(trim(argument.substr(space)), number))
-            return fail("scroll needs a scroll bar and a number");
-        controls.scrollBar(bar)->setValue(static_cast<int>(number));
+        if (space == std::string::npos) return fail("scroll needs a scroll bar and a number");
+        if (!readNumber(trim(argument.substr(space)), "scroll needs a scroll bar and a number"))
+            return false;
+        controls.scrollBar(bar)->setValue(number);
         return true;
     }
     if (command == "key") {
-        if (auto named = kNamedKeys.find(argument); named != kNamedKeys.end())
+        if (auto named = kNamedKeys.find(argument); named != kNamedKeys.end()) {
             form_.Form_KeyDown(named->second);
-        else if (parseNumber(argument, number))
-            form_.Form_KeyDown(static_cast<int>(number));
-        else
-            return fail("unknown key: " + argument);
+            return true;
+        }
+        if (!readNumber(argument, "unknown key: " + argument)) return false;
+        form_.Form_KeyDown(number);
         return true;
     }
     if (command == "wait") {
-        if (!parseNumber(argument, number) || number < 0) return fail("wait needs milliseconds");
+        if (!readNumber(argument, "wait needs milliseconds")) return false;
+        if (number < 0) return fail("wait needs milliseconds");
         clock_.advance(number, [this] { return form_.programEnded(); });
         return true;
     }
     if (command == "ticks") {
-        if (!parseNumber(argument, number) || number < 0) return fail("ticks needs a count");
+        if (!readNumber(argument, "ticks needs a count")) return false;
+        if (number < 0) return fail("ticks needs a count");
         return advanceTicks(number);
     }
     if (command == "dump") {
@@ -144,7 +173,7 @@ bool ReplayRunner::execute(const std::string& command, const std::string& argume
     return fail("unknown command: " + command);
 }
 
-bool ReplayRunner::advanceTicks(long count) {
+bool ReplayRunner::advanceTicks(int count) {
     const FormTimer& animation = form_.timer("TimerAnimazione");
     const std::uint64_t target = animation.fireCount() + static_cast<std::uint64_t>(count);
     while (animation.fireCount() < target) {
