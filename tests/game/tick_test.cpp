@@ -171,6 +171,34 @@ TEST_F(TickTest, WalkingTurningAndTheWall) {
     }
 }
 
+// Off the ground the view keeps the creature 250 pixels from the left edge while its x lies in
+// 250..750, and stops outside; on the ground it never moves.
+TEST_F(TickTest, TheViewFollowsTheCreatureOffTheGroundFrom250To750) {
+    constexpr int kViewBefore = 123;
+    struct Case {
+        int x;
+        int y;
+        int expectedView;
+    };
+    const Case cases[] = {
+        {744, 129, 494},         {750, 129, 500}, {756, 129, kViewBefore},        {250, 29, 0},
+        {244, 229, kViewBefore}, {600, 229, 350}, {600, kGroundTop, kViewBefore},
+    };
+    for (const Case& c : cases) {
+        RecordingWindow quiet;
+        Game fresh(quiet, sheets());
+        fresh.setGameStartValues();
+        GameState& f = fresh.state;
+        for (int i = 1; i <= 8; ++i)
+            f.QuarziY[i] = -100000;
+        f.PosizioneXVorlin = c.x;
+        f.PosizioneYVorlin = static_cast<std::int16_t>(c.y);
+        f.ScorrimentoX = kViewBefore;
+        fresh.TimerAnimazione_Timer();
+        EXPECT_EQ(f.ScorrimentoX, c.expectedView) << "x " << c.x << ", y " << c.y;
+    }
+}
+
 TEST_F(TickTest, BothArrowsInOneTickStepRightThenLeft) {
     parkObjects();
     s.PosizioneXVorlin = 400;
