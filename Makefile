@@ -1,6 +1,6 @@
 # Vorlin: two commands on a fresh Debian machine.
 #   make run   installs what is missing, builds, generates dati/ and starts the game
-#   make test  the same set-up, then every test (unit, gui, e2e)
+#   make test  the same set-up, then every test (unit, gui, e2e, package)
 
 BUILD ?= build
 PREFIX ?= /usr/local
@@ -11,7 +11,7 @@ PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev lib
 	pulseaudio pulseaudio-utils sox qt6-wayland weston clang libclang-rt-14-dev \
 	lintian appstream dpkg-dev fakeroot man-db libsdl2-dev
 
-.PHONY: run test bench install screenshots deps build
+.PHONY: run test bench install package screenshots deps build
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
@@ -27,6 +27,10 @@ bench: build
 
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package $(BUILD)/vorlin_<version>_<arch>.deb, built by CPack from the install rules.
+package: build
+	cmake --build $(BUILD) --target package
 
 screenshots: build
 	cmake --build $(BUILD) --target screenshots

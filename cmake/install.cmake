@@ -1,20 +1,67 @@
-# Installing the game for the desktop:
-#   PREFIX/lib/vorlin/vorlin and PREFIX/lib/vorlin/dati/  the game with its data folder beside it
-#   PREFIX/bin/vorlin                                      a launcher that starts it from there
-#   PREFIX/share/applications/vorlin.desktop               the menu entry
-#   PREFIX/share/icons/hicolor/32x32/apps/vorlin.png       the window's icon, for the menu
+# Installing the game the way Debian installs games (the same layout under any prefix):
+#   PREFIX/games/vorlin                         the command: a launcher that starts the program
+#   PREFIX/lib/games/vorlin/vorlin              the program
+#   PREFIX/lib/games/vorlin/dati -> ../../../share/games/vorlin/dati
+#                                               the data folder the game reads beside itself
+#   PREFIX/share/games/vorlin/dati/             pictures, sounds and the record template
+#   PREFIX/share/applications/org.example.vorlin.desktop
+#                                               the menu entry, named by the game's id
+#   PREFIX/share/metainfo/org.example.vorlin.metainfo.xml
+#                                               what the software centres show
+#   PREFIX/share/icons/hicolor/NxN/apps/vorlin.png   the icons, 16 to 256 pixels
+#   PREFIX/share/man/man6/vorlin.6.gz           the manual page
+#   PREFIX/share/doc/vorlin/copyright, changelog.gz
 # The game keeps its records in the program folder when it may write there, otherwise in the
-# per-user folder $XDG_DATA_HOME/vorlin, so a system-wide install needs nothing else.
+# per-user folder $XDG_DATA_HOME/vorlin: the installed program folder belongs to root and is
+# read-only for the players, so each of them keeps a table of their own.
 
-set(VORLIN_INSTALL_PROGRAM_DIR lib/vorlin)
+set(VORLIN_APP_ID org.example.vorlin)
+# The day of the release named by the project's version, for the software centres.
+set(VORLIN_RELEASE_DATE 2026-12-10)
+set(VORLIN_INSTALL_COMMAND_DIR games)
+set(VORLIN_INSTALL_PROGRAM_DIR lib/games/vorlin)
+set(VORLIN_INSTALL_DATA_DIR share/games/vorlin/dati)
 set(VORLIN_PACKAGING_DIR ${CMAKE_SOURCE_DIR}/packaging)
+set(VORLIN_PACKAGING_OUT ${CMAKE_BINARY_DIR}/packaging)
+
+# The link from the program folder to the data folder, relative so that it holds under any
+# prefix and inside a package.
+file(MAKE_DIRECTORY ${VORLIN_PACKAGING_OUT})
+file(CREATE_LINK ../../../${VORLIN_INSTALL_DATA_DIR} ${VORLIN_PACKAGING_OUT}/dati SYMBOLIC)
+
+configure_file(${VORLIN_PACKAGING_DIR}/${VORLIN_APP_ID}.metainfo.xml.in
+               ${VORLIN_PACKAGING_OUT}/${VORLIN_APP_ID}.metainfo.xml @ONLY)
+
+# The manual page and the changelog are installed compressed, without a time stamp inside.
+find_program(GZIP_PROGRAM gzip REQUIRED)
+set(vorlin_compressed "")
+foreach(source vorlin.6 changelog)
+  add_custom_command(
+    OUTPUT ${VORLIN_PACKAGING_OUT}/${source}.gz
+    COMMAND ${GZIP_PROGRAM} -9 -n -c ${VORLIN_PACKAGING_DIR}/${source} >
+            ${VORLIN_PACKAGING_OUT}/${source}.gz
+    DEPENDS ${VORLIN_PACKAGING_DIR}/${source}
+    VERBATIM)
+  list(APPEND vorlin_compressed ${VORLIN_PACKAGING_OUT}/${source}.gz)
+endforeach()
+add_custom_target(vorlin_compressed_docs ALL DEPENDS ${vorlin_compressed})
+
+set(vorlin_readable_file OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 
 install(TARGETS vorlin RUNTIME DESTINATION ${VORLIN_INSTALL_PROGRAM_DIR})
-install(DIRECTORY ${VORLIN_DATA_DIR}/ DESTINATION ${VORLIN_INSTALL_PROGRAM_DIR}/dati
-        FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
-install(PROGRAMS ${VORLIN_PACKAGING_DIR}/vorlin_launcher.sh DESTINATION bin RENAME vorlin)
-install(FILES ${VORLIN_PACKAGING_DIR}/vorlin.desktop DESTINATION share/applications)
-install(FILES ${VORLIN_GENERATED_DIR}/icon.png DESTINATION share/icons/hicolor/32x32/apps
-        RENAME vorlin.png)
+install(FILES ${VORLIN_PACKAGING_OUT}/dati DESTINATION ${VORLIN_INSTALL_PROGRAM_DIR})
+install(DIRECTORY ${VORLIN_DATA_DIR}/ DESTINATION ${VORLIN_INSTALL_DATA_DIR}
+        FILE_PERMISSIONS ${vorlin_readable_file})
+install(PROGRAMS ${VORLIN_PACKAGING_DIR}/vorlin_launcher.sh DESTINATION ${VORLIN_INSTALL_COMMAND_DIR}
+        RENAME vorlin)
+install(FILES ${VORLIN_PACKAGING_DIR}/${VORLIN_APP_ID}.desktop DESTINATION share/applications)
+install(FILES ${VORLIN_PACKAGING_OUT}/${VORLIN_APP_ID}.metainfo.xml DESTINATION share/metainfo)
+foreach(size IN LISTS VORLIN_ICON_SIZES)
+  install(FILES ${VORLIN_ICON_DIR}/${size}.png
+          DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME vorlin.png)
+endforeach()
+install(FILES ${VORLIN_PACKAGING_OUT}/vorlin.6.gz DESTINATION share/man/man6)
+install(FILES ${VORLIN_PACKAGING_DIR}/copyright ${VORLIN_PACKAGING_OUT}/changelog.gz
+        DESTINATION share/doc/vorlin)
 
 include(${CMAKE_CURRENT_LIST_DIR}/screenshots.cmake)

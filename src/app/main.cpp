@@ -16,8 +16,28 @@
 namespace {
 
 constexpr const char* kVersionLine = "Vorlin 4.01";
-constexpr const char* kHelpLine =
-    "Uso: vorlin  (gioco arcade; frecce per camminare, P pausa, Esc menu/uscita; nessuna opzione)";
+// The options and the keys, in the words of the manual page vorlin(6).
+constexpr const char* kHelpText =
+    "Uso: vorlin [--help | --version]\n"
+    "Vorlin, gioco arcade: una creatura gialla dalla lunga coda cattura i cristalli che cadono.\n"
+    "\n"
+    "Opzioni:\n"
+    "  --help\n"
+    "      Mostra le opzioni e i tasti ed esce.\n"
+    "  --version\n"
+    "      Mostra la versione ed esce.\n"
+    "Ogni altro argomento viene ignorato.\n"
+    "\n"
+    "Tasti:\n"
+    "  Freccia sinistra, freccia destra\n"
+    "      Camminano a sinistra e a destra, anche sugli ascensori.\n"
+    "  P\n"
+    "      Mette in pausa la partita e la riprende.\n"
+    "  Esc\n"
+    "      Ferma la partita e mostra la barra dei pulsanti; a partita ferma esce.\n"
+    "\n"
+    "I record stanno in Recordc1.kpr, nella cartella del programma se il gioco vi può\n"
+    "scrivere, altrimenti in $XDG_DATA_HOME/vorlin/ (vedere il manuale: man 6 vorlin).\n";
 
 bool displayAvailable() {
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
@@ -30,7 +50,8 @@ bool displayAvailable() {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // --version and --help answer in one line; any other argument changes nothing.
+    // --version answers in one line, --help with the options and the keys; any other argument
+    // changes nothing.
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
         if (argument == "--version") {
@@ -38,7 +59,7 @@ int main(int argc, char* argv[]) {
             return 0;
         }
         if (argument == "--help") {
-            std::cout << kHelpLine << '\n';
+            std::cout << kHelpText;
             return 0;
         }
     }

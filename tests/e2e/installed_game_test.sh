@@ -1,13 +1,15 @@
 #!/bin/sh
 # The game installed under a prefix as a desktop program: its files where the desktop looks for
-# them, a valid menu entry, a launcher that answers --version and --help, and, run by an ordinary
+# them, a valid menu entry, a command that answers --version and --help, and, run by an ordinary
 # user from a program folder it cannot write, its records kept in that user's data folder.
 set -- "$1" installed_game
 . "$(dirname "$0")/e2e_lib.sh" "$@"
 
 NOBODY_ID=65534
 PREFIX="$WORK/prefix"
-INSTALLED="$PREFIX/lib/vorlin"
+INSTALLED="$PREFIX/lib/games/vorlin"
+DATA="$PREFIX/share/games/vorlin/dati"
+COMMAND="$PREFIX/games/vorlin"
 PLAYER_HOME="$WORK/player"
 PLAYER_DATA="$PLAYER_HOME/.data"
 
@@ -15,14 +17,23 @@ cmake --install "$BUILD_DIR" --prefix "$PREFIX" >"$WORK/install.log" 2>&1 ||
     fail "cmake --install failed: $(cat "$WORK/install.log")"
 
 # Where each installed file must be.
-[ -x "$INSTALLED/vorlin" ] || fail "no program at lib/vorlin/vorlin"
-[ -x "$PREFIX/bin/vorlin" ] || fail "no launcher at bin/vorlin"
+[ -x "$INSTALLED/vorlin" ] || fail "no program at lib/games/vorlin/vorlin"
+[ -x "$COMMAND" ] || fail "no command at games/vorlin"
+[ -d "$DATA" ] && [ ! -L "$DATA" ] || fail "no data folder at share/games/vorlin/dati"
+# The program finds its data beside itself, through a link that holds wherever the prefix is.
+[ "$(readlink "$INSTALLED/dati")" = "../../../share/games/vorlin/dati" ] ||
+    fail "lib/games/vorlin/dati does not link to the data folder: $(ls -l "$INSTALLED")"
 diff -r "$BUILD_DIR/dati" "$INSTALLED/dati" >"$WORK/dati.diff" ||
     fail "the installed dati/ differs from the built one: $(cat "$WORK/dati.diff")"
-icon="$PREFIX/share/icons/hicolor/32x32/apps/vorlin.png"
-[ "$(identify -format '%m %wx%h' "$icon" 2>&1)" = "PNG 32x32" ] ||
-    fail "icon: $(identify "$icon" 2>&1)"
-entry="$PREFIX/share/applications/vorlin.desktop"
+# One icon a size of the icon theme, the 32 x 32 one the window's own.
+for size in 16 24 32 48 64 128 256; do
+    icon="$PREFIX/share/icons/hicolor/${size}x${size}/apps/vorlin.png"
+    [ "$(identify -format '%m %wx%h' "$icon" 2>&1)" = "PNG ${size}x${size}" ] ||
+        fail "icon of $size: $(identify "$icon" 2>&1)"
+done
+cmp -s "$PREFIX/share/icons/hicolor/32x32/apps/vorlin.png" "$BUILD_DIR/generated/icon.png" ||
+    fail "the 32 x 32 icon of the menu is not the window's icon"
+entry="$PREFIX/share/applications/org.example.vorlin.desktop"
 desktop-file-validate "$entry" >"$WORK/validate.log" 2>&1 ||
     fail "the desktop entry is not valid: $(cat "$WORK/validate.log")"
 for field in Name=Vorlin Exec=vorlin Icon=vorlin "Categories=Game;ArcadeGame;" Type=Application; do
@@ -31,28 +42,31 @@ done
 grep -q '^Comment=.' "$entry" && grep -q '^Comment\[it\]=.' "$entry" ||
     fail "the desktop entry lacks its English and Italian comments"
 
-# --version and --help answer in one line each and succeed, without a display, also through a
-# link to the launcher (as a bin/ folder of the user's own would have it). One case a line: the
-# option and what its line must contain.
+# --version and --help answer and succeed, without a display, also through a link to the
+# command (as a bin/ folder of the user's own would have it). One case a line: the option, how
+# many lines its answer has at least and at most, and what it must contain.
 mkdir -p "$WORK/links"
-ln -s "$PREFIX/bin/vorlin" "$WORK/links/vorlin"
-for launcher in "$PREFIX/bin/vorlin" "$WORK/links/vorlin"; do
-    while read -r option contains; do
+ln -s "$COMMAND" "$WORK/links/vorlin"
+for launcher in "$COMMAND" "$WORK/links/vorlin"; do
+    while read -r option fewest most contains; do
         env -u DISPLAY "$launcher" "$option" >"$WORK/answer" 2>&1 ||
             fail "$launcher $option failed: $(cat "$WORK/answer")"
-        [ "$(wc -l <"$WORK/answer")" -eq 1 ] && grep -q "$contains" "$WORK/answer" ||
+        lines=$(wc -l <"$WORK/answer")
+        [ "$lines" -ge "$fewest" ] && [ "$lines" -le "$most" ] &&
+            grep -q -- "$contains" "$WORK/answer" ||
             fail "$launcher $option answered: $(cat "$WORK/answer")"
     done <<'OPTIONS'
---version Vorlin 4\.01
---help vorlin
+--version 1 1 ^Vorlin 4\.01$
+--help 8 40 --version
+--help 8 40 ^  Esc$
 OPTIONS
 done
 
 # An ordinary user, a program folder nobody may write, a display the user may reach. Root may
 # write anywhere, so as root the game is played by the unprivileged user nobody.
 chmod 755 "$WORK"
-chmod -R a-w "$INSTALLED"
-trap 'chmod -R u+w "$INSTALLED"; cleanup' EXIT
+chmod -R a-w "$INSTALLED" "$DATA"
+trap 'chmod -R u+w "$INSTALLED" "$DATA"; cleanup' EXIT
 mkdir -p "$PLAYER_HOME"
 start_xvfb
 if [ "$(id -u)" -eq 0 ]; then
@@ -64,7 +78,7 @@ else
     player_id=$(id -u)
     set --
 fi
-"$@" env HOME="$PLAYER_HOME" XDG_DATA_HOME="$PLAYER_DATA" "$PREFIX/bin/vorlin" \
+"$@" env HOME="$PLAYER_HOME" XDG_DATA_HOME="$PLAYER_DATA" "$COMMAND" \
     >"$WORK/game.out" 2>"$WORK/game.err" &
 GAMEPID=$!
 WINDOW=$(timeout 20 xdotool search --sync --name '^Vorlin ' | head -n 1)

@@ -1,5 +1,7 @@
 #include "creature_painter.h"
 
+#include "creature_colours.h"
+
 #include <QPainterPath>
 #include <QRadialGradient>
 
@@ -10,17 +12,7 @@ namespace artgen {
 
 namespace {
 
-const QColor kFur(0xFF, 0xD2, 0x3F);
-const QColor kFurLight(0xFF, 0xF0, 0x9A);
-const QColor kFurShade(0xE3, 0x9B, 0x16);
-const QColor kOutline(0x6E, 0x3E, 0x08);
-const QColor kBelly(0xFF, 0xF4, 0xC8);
-const QColor kTailRing(0xD9, 0x7A, 0x14);
-const QColor kEarInside(0xFF, 0x9A, 0xAE);
-const QColor kCheek(0xFF, 0x86, 0x6A);
-const QColor kEyeWhite(0xFF, 0xFF, 0xFF);
-const QColor kPupil(0x14, 0x10, 0x18);
-const QColor kMouth(0x7A, 0x22, 0x18);
+using namespace creature_colours;
 
 constexpr double kTwoPi = 2.0 * std::numbers::pi;
 constexpr double kOutlineWidth = 1.6;

@@ -1,5 +1,6 @@
 #include "data_folder_writer.h"
 
+#include "icon_painter.h"
 #include "sound_synth.h"
 
 #include <QBuffer>
@@ -31,6 +32,15 @@ QString DataFolderWriter::writeBytes(const QString& path, const QByteArray& byte
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         return QStringLiteral("Impossibile scrivere il file %1: %2").arg(path, file.errorString());
     return {};
+}
+
+QString DataFolderWriter::writePng(const QString& path, const QImage& picture) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "PNG"))
+        return QStringLiteral("Impossibile codificare l'immagine %1").arg(path);
+    return writeBytes(path, bytes);
 }
 
 QString DataFolderWriter::writeBitmap(const QString& path, const QImage& picture) const {
@@ -117,12 +127,19 @@ QString DataFolderWriter::writeEmbeddedFolder(const QString& folder) const {
             writeBitmap(joined(folder, QStringLiteral("Image2.bmp")), art_.recordPanelStrip);
         !error.isEmpty())
         return error;
-    QByteArray icon;
-    QBuffer buffer(&icon);
-    buffer.open(QIODevice::WriteOnly);
-    if (!art_.windowIcon.save(&buffer, "PNG"))
-        return QStringLiteral("Impossibile codificare l'icona");
-    return writeBytes(joined(folder, QStringLiteral("icon.png")), icon);
+    return writePng(joined(folder, QStringLiteral("icon.png")), art_.windowIcon);
+}
+
+QString DataFolderWriter::writeIconFolder(const QString& folder) {
+    if (QString error = ensureFolder(folder); !error.isEmpty()) return error;
+    const IconPainter painter;
+    for (const int size : IconPainter::kSizes) {
+        if (QString error =
+                writePng(joined(folder, QStringLiteral("%1.png").arg(size)), painter.icon(size));
+            !error.isEmpty())
+            return error;
+    }
+    return {};
 }
 
 } // namespace artgen

@@ -1,5 +1,6 @@
 // artgen: draws every picture, makes every sound and writes the record template of the game.
 //   artgen --dati DIR --embedded DIR    writes the data folder and the built-in pictures
+//   artgen --icons DIR                  writes the desktop icons, one PNG a size
 //   artgen --contact-sheet FILE.png     writes one review picture of all the art
 
 #include "art_catalogue.h"
@@ -36,14 +37,17 @@ int main(int argc, char** argv) {
     const QCommandLineOption contactOption(QStringLiteral("contact-sheet"),
                                            QStringLiteral("Immagine PNG di revisione."),
                                            QStringLiteral("file"));
-    parser.addOptions({dataOption, embeddedOption, contactOption});
+    const QCommandLineOption iconOption(QStringLiteral("icons"),
+                                        QStringLiteral("Cartella delle icone per il desktop."),
+                                        QStringLiteral("cartella"));
+    parser.addOptions({dataOption, embeddedOption, iconOption, contactOption});
     parser.process(app);
     if (!parser.positionalArguments().isEmpty())
         return fail(QStringLiteral("argomento non riconosciuto: %1")
                         .arg(parser.positionalArguments().first()));
     const bool writesData = parser.isSet(dataOption) || parser.isSet(embeddedOption);
-    if (!writesData && !parser.isSet(contactOption))
-        return fail(QStringLiteral("indicare --dati e --embedded, oppure --contact-sheet"));
+    if (!writesData && !parser.isSet(iconOption) && !parser.isSet(contactOption))
+        return fail(QStringLiteral("indicare --dati e --embedded, --icons oppure --contact-sheet"));
     if (writesData && !(parser.isSet(dataOption) && parser.isSet(embeddedOption)))
         return fail(QStringLiteral("--dati e --embedded vanno indicati insieme"));
 
@@ -53,6 +57,11 @@ int main(int argc, char** argv) {
         if (QString error = writer.writeDataFolder(parser.value(dataOption)); !error.isEmpty())
             return fail(error);
         if (QString error = writer.writeEmbeddedFolder(parser.value(embeddedOption));
+            !error.isEmpty())
+            return fail(error);
+    }
+    if (parser.isSet(iconOption)) {
+        if (QString error = artgen::DataFolderWriter::writeIconFolder(parser.value(iconOption));
             !error.isEmpty())
             return fail(error);
     }
