@@ -16,9 +16,10 @@ namespace vorlin {
 
 namespace {
 
-// Often enough that a press reaches the game well within one tick, rarely enough to cost
-// nothing while the game stands still.
+// With a controller: often enough that a press reaches the game well within one tick. Without
+// one, only a controller being plugged in is waited for, which may take a moment longer.
 constexpr int kPollIntervalMs = 10;
+constexpr int kIdlePollIntervalMs = 250;
 
 // The left stick walks once pushed past this much of its travel (SDL's full travel is 32767)
 // and stops once back within the smaller value, so a stick resting near the edge of the dead
@@ -65,9 +66,12 @@ GamepadInput::~GamepadInput() {
 
 void GamepadInput::pollFromEventLoop() {
     if (!running_) return;
-    pollTimer_.setInterval(kPollIntervalMs);
-    connect(&pollTimer_, &QTimer::timeout, this, [this] { poll(steadyClock_.elapsed()); });
-    pollTimer_.start();
+    connect(&pollTimer_, &QTimer::timeout, this, [this] {
+        poll(steadyClock_.elapsed());
+        const int interval = pads_.empty() ? kIdlePollIntervalMs : kPollIntervalMs;
+        if (pollTimer_.interval() != interval) pollTimer_.setInterval(interval);
+    });
+    pollTimer_.start(kPollIntervalMs);
 }
 
 void GamepadInput::poll(std::int64_t nowMs) {

@@ -49,7 +49,8 @@ class GamepadInput : public QObject {
     bool running() const { return running_; }
     int controllerCount() const { return static_cast<int>(pads_.size()); }
 
-    // Reads the window's event loop every few milliseconds while SDL runs.
+    // Polls from the window's event loop while SDL runs: every few milliseconds while a
+    // controller is plugged in, a few times a second while none is.
     void pollFromEventLoop();
     // Takes what the controllers did since the last call, at nowMs on a steady clock, and
     // presses the keys it means, held-direction repeats included.

@@ -6,11 +6,15 @@
 #include "game/play_rules.h"
 #include "virtual_pad.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <csignal>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -185,6 +189,22 @@ TEST_F(GamepadKeys, WithoutAControllerNothingIsPressed) {
         pollAfter(kPollMs);
     EXPECT_EQ(input.controllerCount(), 0);
     EXPECT_TRUE(pressed.empty());
+}
+
+// In the game the window's event loop reads the controllers by itself, a plugged-in one included.
+TEST_F(GamepadKeys, TheEventLoopReadsTheControllersByItself) {
+    const auto waitFor = [](const std::function<bool()>& done) {
+        const QDeadlineTimer deadline(5000);
+        while (!done() && !deadline.hasExpired())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        return done();
+    };
+    input.pollFromEventLoop();
+    VirtualPad pad;
+    ASSERT_TRUE(waitFor([this] { return input.controllerCount() == 1; }));
+    pad.button(SDL_CONTROLLER_BUTTON_START, true);
+    ASSERT_TRUE(waitFor([this] { return !pressed.empty(); }));
+    EXPECT_EQ(pressed, std::vector<int>{kP});
 }
 
 // Ctrl+C and the desktop's request to end must still reach the game, which puts the screen mode
