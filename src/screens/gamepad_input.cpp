@@ -128,7 +128,8 @@ void GamepadInput::closeController(std::int32_t instanceId, std::int64_t nowMs) 
     if (pad == pads_.end()) return;
     SDL_GameControllerClose(pad->second.handle);
     pads_.erase(pad);
-    // What it held is let go: a walk held on an unplugged controller stops.
+    // SDL lets go of what an unplugged controller held before it says the controller is
+    // gone; should it not, the walk held on it still stops here.
     for (int direction = 0; direction < DirectionCount; ++direction)
         updateDirection(static_cast<Direction>(direction), nowMs);
 }
