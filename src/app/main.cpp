@@ -3,6 +3,7 @@
 #include "display/termination_pipe.h"
 #include "program_folders.h"
 #include "screens/form1.h"
+#include "screens/gamepad_input.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -94,5 +95,8 @@ int main(int argc, char* argv[]) {
         });
     }
     form.show();
+    // Game controllers press the same keys; without one, or without SDL, nothing changes.
+    vorlin::GamepadInput gamepad(vorlin::windowActions(form), vorlin::desktopKeyRepeat());
+    gamepad.pollFromEventLoop();
     return QApplication::exec();
 }
