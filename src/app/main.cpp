@@ -1,6 +1,7 @@
 // The game's executable: one window, its data folder beside it.
 
 #include "display/termination_pipe.h"
+#include "figures_report.h"
 #include "program_folders.h"
 #include "screens/form1.h"
 
@@ -72,6 +73,7 @@ int main(int argc, char* argv[]) {
             form.endProgramOnRequest();
         });
     }
-    form.show();
+    form.showOnDesktop();
+    vorlin::reportFiguresWhenAsked(form);
     return QApplication::exec();
 }
