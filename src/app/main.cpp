@@ -1,6 +1,7 @@
 // The game's executable: one window, its data folder beside it.
 
 #include "display/termination_pipe.h"
+#include "figures_report.h"
 #include "program_folders.h"
 #include "screens/form1.h"
 #include "screens/gamepad_input.h"
@@ -94,7 +95,8 @@ int main(int argc, char* argv[]) {
             form.endProgramOnRequest();
         });
     }
-    form.show();
+    form.showOnDesktop();
+    vorlin::reportFiguresWhenAsked(form);
     // Game controllers press the same keys; without one, or without SDL, nothing changes.
     vorlin::GamepadInput gamepad(vorlin::windowActions(form), vorlin::desktopKeyRepeat());
     gamepad.pollFromEventLoop();

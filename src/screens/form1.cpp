@@ -4,6 +4,7 @@
 #include "assets/embedded_pictures.h"
 #include "assets/picture_loader.h"
 #include "assets/sound_player.h"
+#include "desktop_window.h"
 #include "game/play_rules.h"
 #include "painted_controls.h"
 #include "record_panel.h"
@@ -67,7 +68,8 @@ Form1::Form1(FormOptions options)
     setAttribute(Qt::WA_OpaquePaintEvent);
     if (options_.playSounds) soundPlayer_ = std::make_unique<SoundPlayer>();
     recordPanel_ = std::make_unique<RecordPanel>(controls_, game_.state);
-    screenMode_ = std::make_unique<ScreenMode>(*this, controls_, options_.realScreenModes);
+    screenMode_ =
+        std::make_unique<ScreenMode>(*this, controls_, game_.frame(), options_.realScreenModes);
     createTimers();
     connectHandlers();
 }
@@ -150,7 +152,17 @@ bool Form1::clickControl(const std::string& name) {
     return true;
 }
 
+void Form1::showOnDesktop() {
+    screenMode_->showOnDesktop();
+}
+
+DesktopWindow* Form1::desktopWindow() const {
+    return screenMode_->desktopWindow();
+}
+
 void Form1::paintEvent(QPaintEvent*) {
+    // On the desktop, the desktop window draws the field beneath the controls.
+    if (screenMode_->desktopWindow()) return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.drawImage(QRect(0, 0, Game::kFrameWidth, Game::kFrameHeight), asImage(game_.frame()));
@@ -159,12 +171,12 @@ void Form1::paintEvent(QPaintEvent*) {
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     // Key preview: the window sees each key press before the control that has the focus,
     // once, at its first delivery (a key the control ignores travels on to its parents).
-    // In the scaled full screen the keys reach the view that holds the window first.
+    // On the desktop the keys reach the desktop window that holds the form first.
     if (event->type() == QEvent::KeyPress && !programEnded_) {
         QWidget* focus = QApplication::focusWidget();
         QWidget* first = focus ? focus : this;
         const QWidget* top = first->window();
-        if (watched == first && (top == this || top == screenMode_->scaledView()))
+        if (watched == first && (top == this || top == screenMode_->desktopWindow()))
             Form_KeyDown(virtualKeyCode(*static_cast<QKeyEvent*>(event)));
     }
     return QWidget::eventFilter(watched, event);
@@ -237,8 +249,13 @@ const SpritePair* Form1::reloadPauseSign() {
     return &pauseSign_;
 }
 
+// On the desktop the newest frame is shown at the next display refresh, however many ticks
+// drew one since the last; a form of its own (tests, replays) shows every frame.
 void Form1::presentFrame() {
-    update();
+    if (DesktopWindow* desktop = screenMode_->desktopWindow())
+        desktop->frameChanged();
+    else
+        update();
 }
 
 } // namespace vorlin

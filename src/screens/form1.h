@@ -18,6 +18,7 @@ namespace vorlin {
 // The name box's text until the player types a name.
 inline constexpr const char* kNamePlaceholder = "Inserire il nome del giocatore";
 
+class DesktopWindow;
 class SoundPlayer;
 class RecordPanel;
 class ScreenMode;
@@ -48,6 +49,10 @@ class Form1 : public QWidget, private GameWindow {
     Game& game() { return game_; }
     FormTimer& timer(const std::string& name) const;
     const std::vector<std::unique_ptr<FormTimer>>& timers() const { return timers_; }
+    // Shows the window on the desktop, where the player can grow it and the picture scales.
+    void showOnDesktop();
+    // The window that shows the form on the desktop; null for a form of its own.
+    DesktopWindow* desktopWindow() const;
     // True once the game has ended the program (Esc outside play, "Esci").
     bool programEnded() const { return programEnded_; }
     // The desktop asks the program to end (a termination signal): as the exit button does.

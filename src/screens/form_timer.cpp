@@ -10,10 +10,7 @@ FormTimer::FormTimer(std::string name, int interval, bool enabled, std::function
     if (clock_) {
         clock_->add(this);
     } else {
-        realTimer_ = new QTimer();
-        realTimer_->setTimerType(Qt::PreciseTimer);
-        realTimer_->setInterval(interval_);
-        QObject::connect(realTimer_, &QTimer::timeout, [this] {
+        realTimer_ = std::make_unique<PeriodicWakeup>([this] {
             ++fireCount_;
             handler_();
         });
@@ -23,7 +20,6 @@ FormTimer::FormTimer(std::string name, int interval, bool enabled, std::function
 
 FormTimer::~FormTimer() {
     if (clock_) clock_->remove(this);
-    delete realTimer_;
 }
 
 void FormTimer::setEnabled(bool enabled) {
@@ -31,7 +27,7 @@ void FormTimer::setEnabled(bool enabled) {
     enabled_ = enabled;
     if (realTimer_) {
         if (enabled)
-            realTimer_->start();
+            realTimer_->start(interval_);
         else
             realTimer_->stop();
     } else if (enabled) {
@@ -41,7 +37,7 @@ void FormTimer::setEnabled(bool enabled) {
 
 void FormTimer::setInterval(int interval) {
     interval_ = interval;
-    if (realTimer_) realTimer_->setInterval(interval);
+    if (realTimer_) realTimer_->changePeriod(interval);
 }
 
 void FormTimer::fire(std::int64_t now) {

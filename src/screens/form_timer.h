@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QObject>
-#include <QTimer>
+#include "periodic_wakeup.h"
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,8 +13,8 @@ namespace vorlin {
 class VirtualClock;
 
 // A window timer as the game uses it: an interval in milliseconds and an on/off switch.
-// Switching on a timer that runs does not restart it. It runs on a real QTimer, or on a
-// VirtualClock that a replay advances by hand.
+// Switching on a timer that runs does not restart it. It runs on the real clock, keeping its
+// beat (PeriodicWakeup), or on a VirtualClock that a replay advances by hand.
 class FormTimer {
   public:
     FormTimer(std::string name, int interval, bool enabled, std::function<void()> handler,
@@ -43,7 +43,7 @@ class FormTimer {
     bool enabled_ = false;
     std::function<void()> handler_;
     VirtualClock* clock_;
-    QTimer* realTimer_ = nullptr;
+    std::unique_ptr<PeriodicWakeup> realTimer_;
     std::int64_t dueAt_ = 0;
     std::uint64_t fireCount_ = 0;
 };

@@ -139,7 +139,7 @@ void Form1::NuovoGioco_Click() {
         controls_.setCaption(label, QString());
     game_.setBackground(backgrounds_[1]);
     game_.clearFrame();
-    update();
+    presentFrame();
     // "Energia", two spaces and the number: unlike the difficulty captions.
     controls_.setCaption("Pt",
                          QString::fromStdString(numberCaption("Energia ", s.EnergiaIniziale)));

@@ -1,15 +1,13 @@
 #include "screen_mode.h"
 
 #include "controls.h"
+#include "desktop_window.h"
 #include "display/emulated_backend.h"
 #include "display/full_screen_toggle.h"
 #include "display/kaprel_cambia_risoluzione.h"
 #include "display/restore_at_exit.h"
 #include "display/xrandr_backend.h"
 
-#include <QGraphicsProxyWidget>
-#include <QGraphicsScene>
-#include <QGraphicsView>
 #include <QGuiApplication>
 #include <QPushButton>
 #include <QScreen>
@@ -43,8 +41,9 @@ const char* boxName(ResolutionBox box) {
 
 } // namespace
 
-ScreenMode::ScreenMode(QWidget& window, Controls& controls, bool realScreenModes)
-    : window_(window), controls_(controls) {
+ScreenMode::ScreenMode(QWidget& window, Controls& controls, const Picture& frame,
+                       bool realScreenModes)
+    : window_(window), controls_(controls), frame_(frame) {
     const DisplayMode desktop = desktopMode();
     if (realScreenModes) {
         const QScreen* screen = QGuiApplication::primaryScreen();
@@ -62,16 +61,12 @@ ScreenMode::ScreenMode(QWidget& window, Controls& controls, bool realScreenModes
 }
 
 // The control goes first: with AutoReset on it puts the start-up mode back as it is destroyed.
+// The desktop window gives the form back as it goes.
 ScreenMode::~ScreenMode() {
     restoreAtExit_.reset();
-    // The window must not go down with the scaled view that holds it.
-    if (scaledWindow_) scaledWindow_->setWidget(nullptr);
     toggle_.reset();
     KaprelCambiaRisoluzione1.reset();
-}
-
-const QWidget* ScreenMode::scaledView() const {
-    return scaledView_.get();
+    desktop_.reset();
 }
 
 void ScreenMode::noteStartupMode() {
@@ -101,71 +96,42 @@ void ScreenMode::setResolutionText(ResolutionBox box, const std::string& text) {
 }
 
 WindowTwips ScreenMode::windowTwips() const {
-    const QRect outer = window_.frameGeometry();
+    const QRect outer = topWindow().frameGeometry();
     return {outer.x() * kTwipsPerPixel, outer.y() * kTwipsPerPixel, outer.width() * kTwipsPerPixel,
             outer.height() * kTwipsPerPixel};
 }
 
 void ScreenMode::moveWindowTwips(int left, int top) {
-    window_.move(static_cast<int>(std::lround(left / static_cast<double>(kTwipsPerPixel))),
-                 static_cast<int>(std::lround(top / static_cast<double>(kTwipsPerPixel))));
+    topWindow().move(static_cast<int>(std::lround(left / static_cast<double>(kTwipsPerPixel))),
+                     static_cast<int>(std::lround(top / static_cast<double>(kTwipsPerPixel))));
+}
+
+void ScreenMode::showOnDesktop() {
+    desktop().show();
+}
+
+DesktopWindow& ScreenMode::desktop() {
+    if (!desktop_) desktop_ = std::make_unique<DesktopWindow>(window_, frame_);
+    return *desktop_;
+}
+
+QWidget& ScreenMode::topWindow() const {
+    return desktop_ ? static_cast<QWidget&>(*desktop_) : window_;
 }
 
 void ScreenMode::setFullScreenState(bool on) {
-    if (backend_->emulated()) {
-        showScaledFullScreen(on);
-        return;
-    }
-    if (on == window_.isFullScreen()) return;
-    window_.setWindowState(on ? (window_.windowState() | Qt::WindowFullScreen)
-                              : (window_.windowState() & ~Qt::WindowFullScreen));
-    if (on) {
-        // Without a window manager nothing honours the full-screen state: the client area
-        // itself is put on the screen's top-left corner.
-        const QPoint clientOffset =
-            window_.geometry().topLeft() - window_.frameGeometry().topLeft();
-        const QScreen* screen = window_.screen();
-        window_.move((screen ? screen->geometry().topLeft() : QPoint()) - clientOffset);
-    }
-}
-
-void ScreenMode::showScaledFullScreen(bool on) {
-    if (on == (scaledView_ != nullptr)) return;
-    if (on) {
-        scaledView_ = std::make_unique<QGraphicsView>();
-        auto* scene = new QGraphicsScene(scaledView_.get());
-        scaledView_->setScene(scene);
-        scaledView_->setWindowTitle(window_.windowTitle());
-        scaledView_->setWindowIcon(window_.windowIcon());
-        scaledView_->setBackgroundBrush(Qt::black);
-        scaledView_->setFrameShape(QFrame::NoFrame);
-        scaledView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        scaledView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        scaledWindow_ = scene->addWidget(&window_, Qt::Widget);
-        // The whole screen also where no window manager honours the full-screen state.
-        const QScreen* shown =
-            window_.screen() ? window_.screen() : QGuiApplication::primaryScreen();
-        const QRect screen = shown ? shown->geometry() : QRect(0, 0, 640, 480);
-        scaledView_->setGeometry(screen);
-        scaledView_->showFullScreen();
-        const double scale = std::min(screen.width() / double(window_.width()),
-                                      screen.height() / double(window_.height()));
-        scaledView_->resetTransform();
-        scaledView_->scale(scale, scale);
-        scaledView_->centerOn(scaledWindow_);
-        window_.setFocus();
-    } else {
-        // The window leaves the scene and is a window of its own again. The view goes once the
-        // click that got here (delivered through it) has finished.
-        scaledWindow_->setWidget(nullptr);
-        scaledWindow_ = nullptr;
-        QGraphicsView* view = scaledView_.release();
-        view->hide();
-        view->deleteLater();
-        // Hidden and shown again so that it gets a window on the screen of its own.
-        window_.hide();
-        window_.show();
-    }
+    DesktopWindow& shown = desktop();
+    const QScreen* screen = shown.screen() ? shown.screen() : QGuiApplication::primaryScreen();
+    const QRect whole =
+        screen ? screen->geometry() : QRect(0, 0, kGameScreenWidth, kGameScreenHeight);
+    // Where the mode really changed, the client area fills the 640 x 480 screen from its
+    // corner; elsewhere the picture is scaled to fit the whole screen, centred on black.
+    const QRect area = backend_->emulated()
+                           ? whole
+                           : QRect(whole.topLeft(), QSize(kGameScreenWidth, kGameScreenHeight));
+    shown.setFullScreen(on, area);
+    shown.show();
+    if (on) window_.setFocus();
 }
 
 } // namespace vorlin

@@ -1,16 +1,17 @@
 #pragma once
 
 #include "display/host_window.h"
+#include "game/picture.h"
 
 #include <memory>
 
-class QGraphicsView;
-class QGraphicsProxyWidget;
+class QRect;
 class QWidget;
 
 namespace vorlin {
 
 class Controls;
+class DesktopWindow;
 class DisplayBackend;
 class FullScreenToggle;
 class KaprelCambiaRisoluzione;
@@ -21,7 +22,8 @@ class RestoreAtExit;
 class ScreenMode : private HostWindow {
   public:
     // realScreenModes false: the screen is never touched (an emulated backend stands in).
-    ScreenMode(QWidget& window, Controls& controls, bool realScreenModes);
+    // frame: the game's frame, shown by the desktop window.
+    ScreenMode(QWidget& window, Controls& controls, const Picture& frame, bool realScreenModes);
     ~ScreenMode() override;
 
     // The load handler's last steps: the start-up mode goes into the hidden text boxes and the
@@ -31,8 +33,10 @@ class ScreenMode : private HostWindow {
     // Right before the program ends: the start-up mode back (the toggle's
     // RitornaAllaRisoluzioneOriginaria_), applied once.
     void restoreBeforeExit();
-    // The view that shows the window scaled on the whole screen; null when not in use.
-    const QWidget* scaledView() const;
+    // Shows the game on the desktop: the window that scales the form to its own size.
+    void showOnDesktop();
+    // That window; null until the game is shown on the desktop or goes full screen.
+    DesktopWindow* desktopWindow() const { return desktop_.get(); }
 
   private:
     std::string riso1Caption() const override;
@@ -42,9 +46,9 @@ class ScreenMode : private HostWindow {
     WindowTwips windowTwips() const override;
     void moveWindowTwips(int left, int top) override;
     void setFullScreenState(bool on) override;
-    // Where the screen mode cannot really change, full screen shows the 640 x 480 window
-    // scaled to fit the whole screen, centred, on black.
-    void showScaledFullScreen(bool on);
+    DesktopWindow& desktop();
+    // The window on the screen: the desktop window once there is one, else the form itself.
+    QWidget& topWindow() const;
 
     QWidget& window_;
     Controls& controls_;
@@ -53,8 +57,8 @@ class ScreenMode : private HostWindow {
     std::unique_ptr<FullScreenToggle> toggle_;
     // Ends the control, and so restores the mode, if the program is ended without its window.
     std::unique_ptr<RestoreAtExit> restoreAtExit_;
-    std::unique_ptr<QGraphicsView> scaledView_;
-    QGraphicsProxyWidget* scaledWindow_ = nullptr;
+    const Picture& frame_;
+    std::unique_ptr<DesktopWindow> desktop_;
 };
 
 } // namespace vorlin

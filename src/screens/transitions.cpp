@@ -67,7 +67,7 @@ void Form1::NuovoSchemaParte2_() {
         game_.setBackground(backgrounds_[s.NumeroSchema]);
     }
     game_.drawDarknessWithCreature();
-    update();
+    presentFrame();
     timer("IntervalloSchemiframe5").setEnabled(true);
 }
 
@@ -99,7 +99,7 @@ void Form1::IntervalloSchemiChiusura_Timer() {
 void Form1::paintTransitionFrame() {
     game_.clearFrame();
     game_.RidisegnaTutti_();
-    update();
+    presentFrame();
 }
 
 void Form1::TitoloSchema_() {

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "picture.h"
+
+#include <vector>
+
+namespace vorlin {
+
+// A rectangle of frame pixels.
+struct PixelRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+
+    bool empty() const { return width <= 0 || height <= 0; }
+    int right() const { return x + width; }
+    int bottom() const { return y + height; }
+    bool operator==(const PixelRect&) const = default;
+};
+
+// The frame as the window last showed it. At each display refresh the newest frame is compared
+// with it, and only the parts that changed are taken over and shown again: a tick that moved
+// a few objects costs a few small rectangles, a scrolled view the whole field.
+class ShownFrame {
+  public:
+    // Rows are compared and reported in bands of this height.
+    static constexpr int kBandHeight = 8;
+
+    // Takes over what differs between the frame and the shown one, and returns the changed parts:
+    // at most one rectangle a band, from its first to its last changed column, with touching bands
+    // of overlapping columns joined. The first call, or one after a change of size, returns the
+    // whole frame.
+    std::vector<PixelRect> takeChanges(const Picture& frame);
+
+    const Picture& picture() const { return shown_; }
+
+  private:
+    Picture shown_;
+};
+
+} // namespace vorlin

@@ -1,0 +1,166 @@
+#include "desktop_window.h"
+
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QResizeEvent>
+#include <QScreen>
+
+#include <cmath>
+
+namespace vorlin {
+
+namespace {
+
+// When the screen does not say how often it refreshes.
+constexpr double kDefaultRefreshRate = 60.0;
+
+int refreshIntervalMs(const QScreen* screen) {
+    const double rate =
+        screen && screen->refreshRate() > 1 ? screen->refreshRate() : kDefaultRefreshRate;
+    // Rounded up: never more often than the display refreshes.
+    return static_cast<int>(std::ceil(1000.0 / rate));
+}
+
+} // namespace
+
+DesktopWindow::DesktopWindow(QWidget& form, const Picture& frame) : form_(form), frame_(frame) {
+    setWindowTitle(form.windowTitle());
+    setWindowIcon(form.windowIcon());
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setBackgroundBrush(Qt::black);
+    setOptimizationFlags(QGraphicsView::DontSavePainterState |
+                         QGraphicsView::DontAdjustForAntialiasing);
+    setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
+    setMinimumSize(form.size());
+
+    // The field is drawn beneath the form's controls by drawBackground(); the form itself lays
+    // nothing over it.
+    QPalette clear = form.palette();
+    clear.setBrush(QPalette::Window, Qt::NoBrush);
+    form.setPalette(clear);
+    auto* scene = new QGraphicsScene(this);
+    setScene(scene);
+    proxy_ = scene->addWidget(&form, Qt::Widget);
+    proxy_->setPos(0, 0);
+    // Held in the scene, the form keeps a window of its own that is never mapped; without a
+    // title, the desktop (and whoever looks for the game's window by its title) finds only this
+    // one.
+    form.setWindowTitle(QString());
+
+    refresh_.setTimerType(Qt::PreciseTimer);
+    refresh_.setInterval(refreshIntervalMs(screen()));
+    connect(&refresh_, &QTimer::timeout, this, [this] { showNewestFrame(); });
+    resize(form.size());
+    windowedSize_ = form.size();
+    shown_.takeChanges(frame_);
+}
+
+DesktopWindow::~DesktopWindow() {
+    // The form outlives its desktop window.
+    proxy_->setWidget(nullptr);
+    form_.setWindowTitle(windowTitle());
+}
+
+void DesktopWindow::frameChanged() {
+    framePending_ = true;
+    if (!refresh_.isActive()) refresh_.start();
+}
+
+void DesktopWindow::showNewestFrame() {
+    if (!framePending_) {
+        // The frame stands still: no refreshes until the game draws again.
+        refresh_.stop();
+        return;
+    }
+    framePending_ = false;
+    const std::vector<PixelRect> changes = shown_.takeChanges(frame_);
+    if (changes.empty()) return;
+    ++framesShown_;
+    const bool rescaled = !scaled_.picture().empty();
+    for (const PixelRect& change : changes) {
+        if (rescaled) scaled_.update(shown_.picture(), change);
+        viewport()->update(windowAreaOf(change));
+    }
+}
+
+void DesktopWindow::setFullScreen(bool on, const QRect& area) {
+    if (on == fullScreen_) return;
+    fullScreen_ = on;
+    if (on) {
+        setWindowState(windowState() | Qt::WindowFullScreen);
+        // Also where no window manager honours the full-screen state.
+        setGeometry(area);
+    } else {
+        setWindowState(windowState() & ~Qt::WindowFullScreen);
+        resize(windowedSize_);
+    }
+}
+
+void DesktopWindow::resizeEvent(QResizeEvent* event) {
+    QGraphicsView::resizeEvent(event);
+    if (!fullScreen_ && !isMaximized()) windowedSize_ = event->size();
+    fitPicture();
+}
+
+void DesktopWindow::fitPicture() {
+    const QSize area = viewport()->size();
+    const PixelRect fitted = fittedArea(area.width(), area.height(), form_.width(), form_.height());
+    pictureArea_ = QRect(fitted.x, fitted.y, fitted.width, fitted.height);
+    if (pictureArea_.isEmpty()) return;
+    const double sx = pictureArea_.width() / double(form_.width());
+    const double sy = pictureArea_.height() / double(form_.height());
+    setTransform(QTransform::fromScale(sx, sy));
+    // The scene spans the whole window so that the form's corner lands exactly on the picture
+    // area's corner.
+    setSceneRect(-pictureArea_.x() / sx, -pictureArea_.y() / sy, area.width() / sx,
+                 area.height() / sy);
+    rescaleField();
+    viewport()->update();
+}
+
+void DesktopWindow::rescaleField() {
+    const qreal ratio = devicePixelRatioF();
+    const int width = static_cast<int>(std::lround(pictureArea_.width() * ratio));
+    const int height = static_cast<int>(std::lround(pictureArea_.height() * ratio));
+    if (scaled_.sized(width, height)) return;
+    scaled_.resize(width, height);
+    const Picture& shown = shown_.picture();
+    scaled_.update(shown, {0, 0, shown.width, shown.height});
+}
+
+QRect DesktopWindow::windowAreaOf(const PixelRect& framePixels) const {
+    const qreal ratio = devicePixelRatioF();
+    const PixelRect screen = scaled_.screenArea(frame_.width, frame_.height, framePixels);
+    const QRectF logical(screen.x / ratio, screen.y / ratio, screen.width / ratio,
+                         screen.height / ratio);
+    return logical.translated(pictureArea_.topLeft()).toAlignedRect();
+}
+
+void DesktopWindow::drawBackground(QPainter* painter, const QRectF& exposed) {
+    // In window pixels from here on.
+    const QRect area = mapFromScene(exposed).boundingRect().adjusted(-1, -1, 1, 1);
+    painter->save();
+    painter->resetTransform();
+    painter->fillRect(area, Qt::black);
+    rescaleField();
+    const Picture& field = scaled_.picture();
+    const QRect shownPart = area & pictureArea_;
+    if (!field.empty() && !shownPart.isEmpty()) {
+        QImage image(reinterpret_cast<const uchar*>(field.pixels.data()), field.width, field.height,
+                     field.width * 4, QImage::Format_RGB32);
+        const qreal ratio = devicePixelRatioF();
+        image.setDevicePixelRatio(ratio);
+        const QRect from = shownPart.translated(-pictureArea_.topLeft());
+        painter->drawImage(QRectF(shownPart), image,
+                           QRectF(from.x() * ratio, from.y() * ratio, from.width() * ratio,
+                                  from.height() * ratio));
+    }
+    painter->restore();
+}
+
+} // namespace vorlin

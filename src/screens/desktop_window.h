@@ -1,0 +1,68 @@
+#pragma once
+
+#include "game/picture.h"
+#include "game/scaled_frame.h"
+#include "game/shown_frame.h"
+
+#include <QGraphicsView>
+#include <QTimer>
+
+#include <cstdint>
+
+class QGraphicsProxyWidget;
+
+namespace vorlin {
+
+// The game's window on the desktop. It shows the 640 x 480 form, field and controls together,
+// scaled to the largest size that fits with its 4 : 3 shape kept, centred on black: a grown or
+// maximised window, the scaled full screen and a high-density screen all go this one way. The
+// field is drawn here from the game's frame, at most once per display refresh and only where it
+// changed; the form's controls are drawn over it at the scaled size, and clicks and keys reach
+// them as at 640 x 480.
+class DesktopWindow : public QGraphicsView {
+    Q_OBJECT
+  public:
+    // form: the game's window, 640 x 480, held here until the desktop window goes (then given
+    // back, not destroyed). frame: the game's frame, which lives as long as the form.
+    DesktopWindow(QWidget& form, const Picture& frame);
+    ~DesktopWindow() override;
+
+    // The game drew a new frame: it is shown at the next display refresh.
+    void frameChanged();
+    // A display refresh: shows what changed in the frame since the last one.
+    void showNewestFrame();
+
+    // Covers the area (the whole screen, or the 640 x 480 corner of a switched screen) in the
+    // desktop's full-screen state; leaving it gives back the windowed size the player chose.
+    void setFullScreen(bool on, const QRect& area);
+    bool fullScreen() const { return fullScreen_; }
+
+    // Where the form's picture lies in the window, in window pixels.
+    QRect pictureArea() const { return pictureArea_; }
+    // Display refreshes that showed a changed frame.
+    std::uint64_t framesShown() const { return framesShown_; }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void drawBackground(QPainter* painter, const QRectF& exposed) override;
+
+  private:
+    void fitPicture();
+    // Brings the scaled field up to date with the shown frame at the window's current scale.
+    void rescaleField();
+    QRect windowAreaOf(const PixelRect& framePixels) const;
+
+    QWidget& form_;
+    const Picture& frame_;
+    QGraphicsProxyWidget* proxy_ = nullptr;
+    ShownFrame shown_;
+    ScaledFrame scaled_;
+    QTimer refresh_;
+    bool framePending_ = false;
+    QRect pictureArea_;
+    QSize windowedSize_;
+    bool fullScreen_ = false;
+    std::uint64_t framesShown_ = 0;
+};
+
+} // namespace vorlin

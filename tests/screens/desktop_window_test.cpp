@@ -1,0 +1,121 @@
+// The window on the desktop shows the newest frame once per display refresh, scaled: what it
+// shows at a refresh must be exactly what a window painting every tick shows at that moment.
+
+#include "form_fixture.h"
+#include "screens/desktop_window.h"
+
+#include <QImage>
+#include <QLineEdit>
+
+namespace vorlin::testing {
+namespace {
+
+constexpr int kFieldHeight = 460;
+constexpr int kTicksPerRefresh = 17; // a 60 Hz display at 1 ms a tick
+// The field with the controls over it (the scheme title, the lifts' ropes...): the status row's
+// buttons are drawn by the widget style, whose shading may differ with the window's activity.
+const QRect kField(0, 0, Game::kFrameWidth, kFieldHeight);
+
+class DesktopWindowTest : public FormFixture {
+  protected:
+    // A second window on the same program folder, shown on the desktop; the first paints every
+    // frame as it is drawn. Both start the same game.
+    void SetUp() override {
+        FormFixture::SetUp();
+        load();
+        FormOptions options;
+        options.programFolder = programFolder;
+        options.fallbackRecordFolder = programFolder / "fallback";
+        options.clock = &desktopClock;
+        options.playSounds = false;
+        options.realScreenModes = false;
+        onDesktop = std::make_unique<Form1>(options);
+        ASSERT_TRUE(onDesktop->Form_Load());
+        onDesktop->showOnDesktop();
+        desktop = onDesktop->desktopWindow();
+        ASSERT_NE(desktop, nullptr);
+        for (Form1* f : {form.get(), onDesktop.get()}) {
+            f->controls().textBox("NomeGiocatore")->setText("Anna");
+            ASSERT_TRUE(f->clickControl("PulsanteStart"));
+        }
+        desktop->showNewestFrame();
+    }
+
+    // One tick of both games, with the same key now and then.
+    void tickBoth(int tick) {
+        for (Form1* f : {form.get(), onDesktop.get()}) {
+            if (tick % 40 < 25) f->Form_KeyDown(tick % 80 < 40 ? 0x27 : 0x25);
+            f->game().TimerAnimazione_Timer();
+        }
+    }
+
+    QImage everyTickPicture() const {
+        return form->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    QImage desktopPicture() const {
+        return desktop->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+
+    VirtualClock desktopClock;
+    std::unique_ptr<Form1> onDesktop;
+    DesktopWindow* desktop = nullptr;
+};
+
+TEST_F(DesktopWindowTest, AtEachRefreshShowsWhatEveryTickPaintingShows) {
+    QImage atLastRefresh = everyTickPicture();
+    for (int tick = 1; tick <= 20 * kTicksPerRefresh; ++tick) {
+        tickBoth(tick);
+        if (tick % kTicksPerRefresh == 0) {
+            desktop->showNewestFrame();
+            atLastRefresh = everyTickPicture();
+            ASSERT_EQ(desktopPicture().copy(kField), atLastRefresh.copy(kField))
+                << "at tick " << tick;
+        } else if (tick % kTicksPerRefresh == 5) {
+            // Between refreshes the field stays as the last refresh showed it.
+            ASSERT_EQ(desktopPicture().copy(kField), atLastRefresh.copy(kField))
+                << "at tick " << tick;
+        }
+    }
+}
+
+// Grown to a whole-number or a fractional factor, the field is the frame scaled by nearest
+// neighbour, centred on black; the controls are drawn at the scaled size over it.
+TEST_F(DesktopWindowTest, AGrownWindowScalesTheFieldSharpAndCentred) {
+    for (int tick = 1; tick <= 3 * kTicksPerRefresh; ++tick)
+        tickBoth(tick);
+    desktop->showNewestFrame();
+    const QImage small = everyTickPicture();
+    struct Size {
+        int width, height;
+        QRect picture;
+    };
+    for (const Size& size :
+         {Size{1280, 960, {0, 0, 1280, 960}}, Size{1400, 960, {60, 0, 1280, 960}},
+          Size{1600, 1300, {0, 50, 1600, 1200}}}) {
+        desktop->resize(size.width, size.height);
+        ASSERT_EQ(desktop->pictureArea(), size.picture);
+        const QImage big = desktopPicture();
+        const QImage expected =
+            small.scaled(size.picture.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        // Only where no control lies over the field.
+        QRegion controls;
+        for (QWidget* child :
+             onDesktop->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+            if (child->isVisible()) controls += child->geometry();
+        const double scale = size.picture.width() / double(Game::kFrameWidth);
+        int compared = 0;
+        for (int y = 0; y < kFieldHeight * scale; y += 3)
+            for (int x = 0; x < size.picture.width(); x += 3) {
+                if (controls.contains(QPoint(int(x / scale), int(y / scale)))) continue;
+                ++compared;
+                ASSERT_EQ(big.pixel(size.picture.topLeft() + QPoint(x, y)), expected.pixel(x, y))
+                    << size.width << "x" << size.height << " at " << x << "," << y;
+            }
+        EXPECT_GT(compared, 10000);
+        if (size.picture.x() > 0) EXPECT_EQ(big.pixel(size.picture.x() - 1, 10), qRgb(0, 0, 0));
+        if (size.picture.y() > 0) EXPECT_EQ(big.pixel(10, size.picture.y() - 1), qRgb(0, 0, 0));
+    }
+}
+
+} // namespace
+} // namespace vorlin::testing
