@@ -100,6 +100,7 @@ void BM_Tick(benchmark::State& run) {
     const SpriteSheets sheets = makeSyntheticSheets();
     SilentWindow window;
     Game game(window, sheets);
+    game.sheetsLoaded(); // as the window does once the pictures are in
     game.setBackground(makeSyntheticBackground());
     const GameState start = busyField(game);
     const RandomSource random = game.random;
