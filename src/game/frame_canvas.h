@@ -26,8 +26,12 @@ class FrameCanvas {
     // was.
     void clear();
 
+    // Reads the runs of a sprite sheet now, so that no later draw has to.
+    void prepareSheet(const SpritePair& sheet) { runsOf(sheet); }
+    // How many sheets have their runs read.
+    std::size_t preparedSheets() const { return sheetRuns_.size(); }
     // Masked draw from a sprite sheet that stays the same until forgetSheets(): its runs are
-    // read at its first draw and reused.
+    // those read by prepareSheet(), or read at its first draw when it was not prepared.
     void drawSheet(const SpritePair& sheet, int sx, int sy, int w, int h, int dx, int dy);
     // Masked draw from a picture that may change between draws (the pause sign).
     void drawPicture(const SpritePair& picture, int sx, int sy, int w, int h, int dx, int dy);

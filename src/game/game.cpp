@@ -7,6 +7,12 @@ namespace vorlin {
 
 Game::Game(GameWindow& window, const SpriteSheets& sheets) : window_(window), sheets_(sheets) {}
 
+void Game::sheetsLoaded() {
+    canvas_.forgetSheets();
+    for (const SpritePair* sheet : sheets_.all())
+        canvas_.prepareSheet(*sheet);
+}
+
 void Game::setGameStartValues() {
     GameState& s = state;
     s.OggettiPresi = 0;

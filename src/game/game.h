@@ -20,8 +20,11 @@ class Game {
     // The window loads the sheets at start-up and then calls sheetsLoaded().
     Game(GameWindow& window, const SpriteSheets& sheets);
 
-    // The sheets have been (re)loaded: they are read afresh at their next draw.
-    void sheetsLoaded() { canvas_.forgetSheets(); }
+    // The sheets have been (re)loaded: their runs are read now, so that no tick converts a
+    // picture.
+    void sheetsLoaded();
+    // How many sheets the frame has ready to draw from.
+    std::size_t preparedSheets() const { return canvas_.preparedSheets(); }
 
     GameState state;
     RandomSource random;

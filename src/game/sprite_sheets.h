@@ -2,6 +2,8 @@
 
 #include "picture.h"
 
+#include <array>
+
 namespace vorlin {
 
 // Every sprite sheet the field is drawn with, each a mask and a colour picture of one layout.
@@ -17,6 +19,12 @@ struct SpriteSheets {
     SpritePair backRope;  // picMascheraCoDi / picSpriteCoDi: one 118 x 180 picture
     SpritePair frontRope; // picMascheraCoDa / picSpriteCoDa: one 118 x 671 picture
     SpritePair darkness;  // picMascheraN / picSpriteN: both "BuioCol", at least 640 x 460
+
+    // Every sheet above, for work done on each of them alike.
+    std::array<const SpritePair*, 10> all() const {
+        return {&character, &objects, &banana,   &lift,      &platform,
+                &ground,    &wall,    &backRope, &frontRope, &darkness};
+    }
 };
 
 } // namespace vorlin

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 
 namespace vorlin {
@@ -73,6 +74,11 @@ bool Form1::Form_Load() {
         soundPaths_[i] = dataPath(options_.programFolder, kSoundFiles[i]).string();
     // The screen mode found at start-up, kept for the way back.
     screenMode_->noteStartupMode();
+    // The start panel waits for a name: what the player types goes to the name box, and the
+    // first letter replaces the placeholder.
+    QLineEdit* nameBox = controls_.textBox("NomeGiocatore");
+    nameBox->setFocus();
+    nameBox->selectAll();
     return true;
 }
 

@@ -147,6 +147,10 @@ void Form1::NuovoGioco_Click() {
     for (const char* panel : {"Frame2", "Frame3", "Frame4"})
         controls_.hide(panel);
     controls_.show("Frame1");
+    // Ready for the next name, as at start-up.
+    QLineEdit* nameBox = controls_.textBox("NomeGiocatore");
+    nameBox->setFocus();
+    nameBox->selectAll();
 }
 
 } // namespace vorlin

@@ -3,6 +3,7 @@
 #include "screen_mode.h"
 
 #include <QDesktopServices>
+#include <QLineEdit>
 #include <QUrl>
 
 namespace vorlin {
@@ -23,6 +24,10 @@ void Form1::Command2MenuInizio_Click() {
         for (const char* panel : {"Frame4", "Frame6", "Frame3", "Frame2"})
             controls_.hide(panel);
         controls_.show("Frame1");
+        // Back on the start panel: typing goes to the name box again.
+        QLineEdit* nameBox = controls_.textBox("NomeGiocatore");
+        nameBox->setFocus();
+        nameBox->selectAll();
     }
     controls_.enable("Command1", false); // there is no game to resume
 }

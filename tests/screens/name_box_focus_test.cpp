@@ -1,0 +1,95 @@
+// The keyboard on the start panel: whenever the panel comes up, what the player types goes to
+// the name box, and the first letter replaces whatever the box held.
+
+#include "form_fixture.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include <functional>
+
+namespace vorlin::testing {
+namespace {
+
+class NameBoxFocus : public FormFixture {
+  protected:
+    QLineEdit* nameBox() const { return form->controls().textBox("NomeGiocatore"); }
+
+    void startGame() {
+        nameBox()->setText("Anna");
+        ASSERT_TRUE(form->clickControl("PulsanteStart"));
+    }
+
+    // Shows the window as the desktop would and makes it the active one.
+    void showAndActivate() {
+        form->show();
+        QApplication::setActiveWindow(form.get());
+    }
+
+    // Types one letter on the keyboard: it goes to whatever has the focus.
+    static void typeLetter(Qt::Key key, const QString& text) {
+        QWidget* target = QApplication::focusWidget();
+        ASSERT_NE(target, nullptr) << "nothing has the keyboard focus";
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(target, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+        QApplication::sendEvent(target, &release);
+    }
+};
+
+struct WayToTheStartPanel {
+    const char* name;
+    std::function<void()> reach;
+    const char* boxHolds; // what the name box shows when the panel comes up
+};
+
+TEST_F(NameBoxFocus, TypingGoesToTheNameBoxAndReplacesWhatItHeld) {
+    const WayToTheStartPanel ways[] = {
+        {"start-up", [] {}, "Inserire il nome del giocatore"},
+        {"start-up, the window shown before it becomes active", [this] { form->show(); },
+         "Inserire il nome del giocatore"},
+        {"the menu opened and closed before a game",
+         [this] {
+             form->clickControl("Command2MenuInizio");
+             form->clickControl("Command2MenuInizio");
+         },
+         "Inserire il nome del giocatore"},
+        {"\"Gioca di nuovo\" after a stopped game",
+         [this] {
+             startGame();
+             form->clickControl("Command2menu");
+             ASSERT_TRUE(form->clickControl("NuovoGioco"));
+         },
+         "Anna"},
+    };
+    for (const WayToTheStartPanel& way : ways) {
+        SCOPED_TRACE(way.name);
+        load();
+        way.reach();
+        showAndActivate();
+        ASSERT_TRUE(visible("Frame1"));
+        EXPECT_EQ(QApplication::focusWidget(), nameBox());
+        EXPECT_EQ(nameBox()->text().toStdString(), way.boxHolds);
+        EXPECT_EQ(nameBox()->selectedText().toStdString(), way.boxHolds);
+        typeLetter(Qt::Key_M, QStringLiteral("M"));
+        typeLetter(Qt::Key_I, QStringLiteral("i"));
+        EXPECT_EQ(nameBox()->text().toStdString(), "Mi");
+        form.reset();
+    }
+}
+
+TEST_F(NameBoxFocus, ANameTypedAtOnceStartsTheGameAndSurvivesTheEmptyingTimer) {
+    load();
+    showAndActivate();
+    for (const QChar letter : QStringLiteral("Lia"))
+        typeLetter(static_cast<Qt::Key>(letter.toUpper().unicode()), QString(letter));
+    clock.advance(3000); // the timer that empties a box still showing the placeholder
+    EXPECT_EQ(nameBox()->text().toStdString(), "Lia");
+    ASSERT_TRUE(form->clickControl("PulsanteStart"));
+    EXPECT_FALSE(visible("Frame1"));
+    EXPECT_TRUE(form->timer("TimerAnimazione").enabled());
+}
+
+} // namespace
+} // namespace vorlin::testing
