@@ -18,6 +18,10 @@ constexpr mode_t kNewFilePermissions = 0644;
 // The system itself gives up after this many links in a row.
 constexpr int kMostLinksFollowed = 40;
 constexpr std::string_view kSaveFailure = "Impossibile salvare il record: ";
+constexpr std::string_view kCannotRead = "non si può leggere";
+constexpr std::string_view kNotAPlainFile = "non è un file normale";
+constexpr std::string_view kTooLong = "è danneggiato: ha una riga più lunga di qualsiasi record";
+constexpr std::size_t kLineEndBytes = 2; // CR LF
 
 enum class ReadOutcome { Read, Failed, LineTooLong };
 
@@ -55,6 +59,11 @@ ReadOutcome readLeadingLines(int descriptor, std::size_t lineLimit, std::string&
     }
 }
 
+// The bytes of a record's line in the file, without its line end.
+std::size_t writtenLineLength(const Record& record) {
+    return utf8ToCp1252(formatRecordLine(record)).size() - kLineEndBytes;
+}
+
 std::string unreadable(std::string_view why, const fs::path& path) {
     return "Il file dei record " + std::string(why) + " (" + path.string() + ").";
 }
@@ -83,43 +92,53 @@ RecordFileContents RecordFile::load() const {
     RecordFileContents contents;
     contents.records.assign(kNumeroRecord, Record{});
     struct stat status {};
-    if (::stat(path_.c_str(), &status) != 0 && (errno == ENOENT || errno == ENOTDIR)) {
-        contents.state = RecordFileState::Missing;
+    if (::stat(path_.c_str(), &status) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return contents;
+        contents.state = RecordFileState::Unreadable;
+        contents.problem = unreadable(kCannotRead, path_);
         return contents;
     }
     contents.state = RecordFileState::Unreadable;
     // A pipe, a device or a folder is never opened for reading: a pipe would wait for a writer
     // and a device may never end. The check is made again on the open file, which cannot change.
-    const int descriptor =
-        S_ISREG(status.st_mode) ? ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC) : -1;
-    if (descriptor >= 0 && (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode))) {
-        ::close(descriptor);
-        contents.problem = unreadable("non è un file normale", path_);
+    if (!S_ISREG(status.st_mode)) {
+        contents.problem = unreadable(kNotAPlainFile, path_);
         return contents;
     }
+    const int descriptor = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0) {
-        contents.problem = S_ISREG(status.st_mode) || status.st_mode == 0
-                               ? unreadable("non si può leggere", path_)
-                               : unreadable("non è un file normale", path_);
+        contents.problem = unreadable(kCannotRead, path_);
+        return contents;
+    }
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        contents.problem = unreadable(kNotAPlainFile, path_);
         return contents;
     }
     std::string bytes;
     const ReadOutcome outcome = readLeadingLines(descriptor, kNumeroRecord, bytes);
     ::close(descriptor);
     if (outcome == ReadOutcome::Failed) {
-        contents.problem = unreadable("non si può leggere", path_);
+        contents.problem = unreadable(kCannotRead, path_);
         return contents;
     }
     if (outcome == ReadOutcome::LineTooLong) {
-        contents.problem =
-            unreadable("è danneggiato: ha una riga più lunga di qualsiasi record", path_);
+        contents.problem = unreadable(kTooLong, path_);
         return contents;
     }
-    contents.state = RecordFileState::Present;
     const std::string text = cp1252ToUtf8(bytes);
     const std::vector<std::string_view> lines = splitLines(text, kNumeroRecord);
-    for (std::size_t index = 0; index < lines.size(); ++index)
+    for (std::size_t index = 0; index < lines.size(); ++index) {
         contents.records[index] = parseRecordLine(lines[index]);
+        // Written again in the record layout (quotes and missing fields added), the line must
+        // still be one the reader takes, or the next save would leave a file it refuses.
+        if (writtenLineLength(contents.records[index]) > kLongestRecordLine) {
+            contents.records.assign(kNumeroRecord, Record{});
+            contents.problem = unreadable(kTooLong, path_);
+            return contents;
+        }
+    }
+    contents.state = RecordFileState::Present;
     contents.linesRead = static_cast<int>(lines.size());
     return contents;
 }

@@ -120,6 +120,8 @@ INSTANTIATE_TEST_SUITE_P(
         LongLineCase{"LongestNameThenMore",
                      lineWithName(kLongestStoredName) + "\r\n\"0\",\"\",\"\",\"\"\r\n", true},
         LongLineCase{"OneCharacterTooMany", lineWithName(kLongestStoredName + 1) + "\r\n", false},
+        // Short enough to read, yet longer than that once written back with its quotes.
+        LongLineCase{"GrowsWhenWrittenBack", std::string(kLongestRecordLine, 'n') + "\r\n", false},
         LongLineCase{"AfterAGoodLine",
                      "\"255\",\"7\",\"d\",\"a\"\r\n" + std::string(4 * 1024 * 1024, 'n'), false},
         LongLineCase{"NoLineEndAtAll", std::string(4 * 1024 * 1024, '"'), false}),
