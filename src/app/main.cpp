@@ -3,6 +3,7 @@
 #include "display/termination_pipe.h"
 #include "figures_report.h"
 #include "program_folders.h"
+#include "records/record_store.h"
 #include "screens/form1.h"
 #include "screens/gamepad_input.h"
 
@@ -77,7 +78,7 @@ int main(int argc, char* argv[]) {
 
     vorlin::FormOptions options;
     options.programFolder = vorlin::executableFolder();
-    options.fallbackRecordFolder = vorlin::defaultFallbackRecordFolder();
+    options.fallbackRecordFolder = vorlin::RecordStore::defaultFallbackFolder();
     vorlin::Form1 form(options);
     if (!form.Form_Load()) {
         const QString message = QStringLiteral("Vorlin non può partire. ") + form.loadError();

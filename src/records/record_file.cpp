@@ -4,87 +4,85 @@
 
 #include <cerrno>
 #include <fcntl.h>
-#include <fstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vorlin {
 
 namespace {
 
+namespace fs = std::filesystem;
+
 constexpr std::size_t kReadChunkBytes = 64 * 1024;
 constexpr mode_t kNewFilePermissions = 0644;
+// The system itself gives up after this many links in a row.
+constexpr int kMostLinksFollowed = 40;
 constexpr std::string_view kSaveFailure = "Impossibile salvare il record: ";
+constexpr std::string_view kCannotRead = "non si può leggere";
+constexpr std::string_view kNotAPlainFile = "non è un file normale";
+constexpr std::string_view kTooLong = "è danneggiato: ha una riga più lunga di qualsiasi record";
+constexpr std::size_t kLineEndBytes = 2; // CR LF
 
-// Counts the line ends in a text: CR LF, LF and a lone CR each end one line. A CR as the last byte
-// counts too, since whatever follows it starts a new line.
-std::size_t countLineEnds(std::string_view text) {
-    std::size_t count = 0;
-    for (std::size_t at = 0; at < text.size(); ++at) {
-        if (text[at] == '\n' && (at == 0 || text[at - 1] != '\r'))
-            ++count;
-        else if (text[at] == '\r')
-            ++count;
-    }
-    return count;
-}
+enum class ReadOutcome { Read, Failed, LineTooLong };
 
-// Reads the file until it holds more than `lineLimit` line ends (so line `lineLimit` is complete)
-// or until its end. Returns false when the file cannot be read.
-bool readLeadingLines(const std::filesystem::path& path, std::size_t lineLimit,
-                      std::string& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+// Reads the file until line `lineLimit` has ended or the file has. Every line on the way must fit
+// a stored record; a longer one stops the reading at once, so a file of one endless line (or one
+// with no line end at all) costs no more than a record.
+ReadOutcome readLeadingLines(int descriptor, std::size_t lineLimit, std::string& bytes) {
     std::string chunk(kReadChunkBytes, '\0');
     std::size_t lineEnds = 0;
-    while (lineEnds <= lineLimit) {
-        in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-        const auto got = static_cast<std::size_t>(in.gcount());
-        // A CR LF split over two chunks is one line end, not two.
-        const bool splitCrLf =
-            !bytes.empty() && bytes.back() == '\r' && got > 0 && chunk[0] == '\n';
-        bytes.append(chunk, 0, got);
-        lineEnds += countLineEnds(std::string_view(chunk).substr(0, got));
-        if (splitCrLf) --lineEnds;
-        if (in.bad()) return false;
-        if (got < chunk.size()) break;
+    std::size_t lineLength = 0;
+    bool previousWasCr = false;
+    for (;;) {
+        const ssize_t got = ::read(descriptor, chunk.data(), chunk.size());
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return ReadOutcome::Failed;
+        if (got == 0) return ReadOutcome::Read;
+        const auto size = static_cast<std::size_t>(got);
+        for (std::size_t at = 0; at < size; ++at) {
+            const char character = chunk[at];
+            // CR LF, LF and a lone CR each end one line.
+            const bool secondHalfOfCrLf = character == '\n' && previousWasCr;
+            previousWasCr = character == '\r';
+            if (secondHalfOfCrLf) continue;
+            if (character == '\r' || character == '\n') {
+                lineLength = 0;
+                if (++lineEnds == lineLimit) {
+                    bytes.append(chunk, 0, at + 1);
+                    return ReadOutcome::Read;
+                }
+            } else if (++lineLength > kLongestRecordLine) {
+                return ReadOutcome::LineTooLong;
+            }
+        }
+        bytes.append(chunk, 0, size);
     }
-    return true;
 }
 
-std::string failure(std::string_view what, const std::filesystem::path& path) {
+// The bytes of a record's line in the file, without its line end.
+std::size_t writtenLineLength(const Record& record) {
+    return utf8ToCp1252(formatRecordLine(record)).size() - kLineEndBytes;
+}
+
+std::string unreadable(std::string_view why, const fs::path& path) {
+    return "Il file dei record " + std::string(why) + " (" + path.string() + ").";
+}
+
+std::string failure(std::string_view what, const fs::path& path) {
     return std::string(kSaveFailure) + std::string(what) + " (" + path.string() + ").";
 }
 
-bool writeAll(int descriptor, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(descriptor, bytes.data(), bytes.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        bytes.remove_prefix(static_cast<std::size_t>(written));
+// The file a chain of links ends at: the path itself when it is not a link. Empty when the chain
+// is too long to be followed (a loop).
+fs::path finalTarget(const fs::path& path) {
+    fs::path target = path;
+    for (int followed = 0; followed <= kMostLinksFollowed; ++followed) {
+        std::error_code error;
+        if (!fs::is_symlink(fs::symlink_status(target, error))) return target;
+        const fs::path pointsTo = fs::read_symlink(target, error);
+        if (error) return {};
+        target = pointsTo.is_absolute() ? pointsTo : target.parent_path() / pointsTo;
     }
-    return true;
-}
-
-// Flushes a folder's entries to disk. Filesystems that cannot sync a folder say so with EINVAL;
-// there is nothing more to flush on them.
-bool syncFolder(const std::filesystem::path& folder) {
-    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (descriptor < 0) return false;
-    const bool synced = ::fsync(descriptor) == 0 || errno == EINVAL;
-    ::close(descriptor);
-    return synced;
-}
-
-// Writes the bytes to a new file and flushes them to disk.
-std::string writeDurably(const std::filesystem::path& path, std::string_view bytes) {
-    const int descriptor =
-        ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFilePermissions);
-    if (descriptor < 0) return failure("non si può creare il file temporaneo", path);
-    const bool written = writeAll(descriptor, bytes);
-    const bool synced = written && ::fsync(descriptor) == 0;
-    const bool closed = ::close(descriptor) == 0;
-    if (!written || !synced || !closed)
-        return failure("non si può scrivere il file temporaneo (disco pieno?)", path);
     return {};
 }
 
@@ -93,47 +91,88 @@ std::string writeDurably(const std::filesystem::path& path, std::string_view byt
 RecordFileContents RecordFile::load() const {
     RecordFileContents contents;
     contents.records.assign(kNumeroRecord, Record{});
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(path_, error);
-    if (status.type() == std::filesystem::file_type::not_found) {
-        contents.state = RecordFileState::Missing;
+    struct stat status {};
+    if (::stat(path_.c_str(), &status) != 0) {
+        if (errno == ENOENT || errno == ENOTDIR) return contents;
+        contents.state = RecordFileState::Unreadable;
+        contents.problem = unreadable(kCannotRead, path_);
+        return contents;
+    }
+    contents.state = RecordFileState::Unreadable;
+    // A pipe, a device or a folder is never opened for reading: a pipe would wait for a writer
+    // and a device may never end. The check is made again on the open file, which cannot change.
+    if (!S_ISREG(status.st_mode)) {
+        contents.problem = unreadable(kNotAPlainFile, path_);
+        return contents;
+    }
+    const int descriptor = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        contents.problem = unreadable(kCannotRead, path_);
+        return contents;
+    }
+    if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(descriptor);
+        contents.problem = unreadable(kNotAPlainFile, path_);
         return contents;
     }
     std::string bytes;
-    if (status.type() == std::filesystem::file_type::directory ||
-        !readLeadingLines(path_, kNumeroRecord, bytes)) {
-        contents.state = RecordFileState::Unreadable;
-        contents.problem = "Il file dei record non si può leggere (" + path_.string() + ").";
+    const ReadOutcome outcome = readLeadingLines(descriptor, kNumeroRecord, bytes);
+    ::close(descriptor);
+    if (outcome == ReadOutcome::Failed) {
+        contents.problem = unreadable(kCannotRead, path_);
         return contents;
     }
-    contents.state = RecordFileState::Present;
+    if (outcome == ReadOutcome::LineTooLong) {
+        contents.problem = unreadable(kTooLong, path_);
+        return contents;
+    }
     const std::string text = cp1252ToUtf8(bytes);
     const std::vector<std::string_view> lines = splitLines(text, kNumeroRecord);
-    for (std::size_t index = 0; index < lines.size(); ++index)
+    for (std::size_t index = 0; index < lines.size(); ++index) {
         contents.records[index] = parseRecordLine(lines[index]);
+        // Written again in the record layout (quotes and missing fields added), the line must
+        // still be one the reader takes, or the next save would leave a file it refuses.
+        if (writtenLineLength(contents.records[index]) > kLongestRecordLine) {
+            contents.records.assign(kNumeroRecord, Record{});
+            contents.problem = unreadable(kTooLong, path_);
+            return contents;
+        }
+    }
+    contents.state = RecordFileState::Present;
     contents.linesRead = static_cast<int>(lines.size());
     return contents;
 }
 
 std::string RecordFile::replaceWith(const std::vector<Record>& records,
-                                    const std::filesystem::path& temporaryPath) const {
-    const std::filesystem::path folder = path_.parent_path().empty() ? "." : path_.parent_path();
-    std::string problem = writeDurably(temporaryPath, recordFileBytes(records));
-    if (problem.empty() && !syncFolder(folder))
-        problem = failure("non si può aggiornare la cartella dei record", folder);
-    if (problem.empty()) {
-        std::error_code error;
-        std::filesystem::rename(temporaryPath, path_, error);
-        if (error) problem = failure("non si può sostituire il file dei record", path_);
-    }
+                                    std::string_view temporaryName) const {
+    const fs::path target = finalTarget(path_);
+    if (target.empty()) return failure("il file dei record è un giro di collegamenti", path_);
+    const fs::path folder = target.parent_path().empty() ? "." : target.parent_path();
+    const fs::path temporaryPath = folder / temporaryName;
+
+    // A leftover temporary file goes first; unlink removes a link itself, never its target. The
+    // new file is made only where nothing is, and never through a link: one planted there in
+    // the meantime makes the save fail instead of overwriting what it points at.
+    ::unlink(temporaryPath.c_str());
+    const int descriptor =
+        ::open(temporaryPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+               kNewFilePermissions);
+    if (descriptor < 0) return failure("non si può creare il file temporaneo", temporaryPath);
+    const bool written = calls_.write(descriptor, recordFileBytes(records));
+    const bool flushed = written && calls_.flushFile(descriptor);
+    const bool closed = ::close(descriptor) == 0;
+    std::string problem;
+    if (!written || !flushed || !closed)
+        problem = failure("non si può scrivere il file temporaneo (disco pieno?)", temporaryPath);
+    else if (!calls_.rename(temporaryPath, target))
+        problem = failure("non si può sostituire il file dei record", target);
     if (!problem.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove(temporaryPath, ignored);
+        ::unlink(temporaryPath.c_str());
         return problem;
     }
     // The new name is in place; flushing the folder makes it outlast a power cut. The records
     // are already safe in either file, so a failure here changes nothing for the player.
-    syncFolder(folder);
+    calls_.flushFolder(folder);
     return {};
 }
 

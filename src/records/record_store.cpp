@@ -1,8 +1,10 @@
 #include "records/record_store.h"
 
+#include "records/record_folder_lock.h"
 #include "records/text_encoding.h"
 
 #include <array>
+#include <cctype>
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
@@ -23,6 +25,9 @@ constexpr std::string_view kDefaultRecordDate = "20/07/2003";
 constexpr char kNameReplacement = '-';
 constexpr std::size_t kDateTextCapacity = 32;
 constexpr std::string_view kSaveFailure = "Impossibile salvare il record: ";
+constexpr std::string_view kNoRecordFolder =
+    "la cartella del programma non è scrivibile e l'utente non ha una cartella personale, "
+    "quindi in questa sessione i record non vengono salvati.";
 
 // The four default records of a clean file, one per difficulty, points descending.
 struct DefaultRecord {
@@ -77,11 +82,14 @@ bool removeFolder(const fs::path& folder) {
     return fs::remove(folder, ignored);
 }
 
+// The user's home folder: HOME, or the password database's entry when HOME is unset or empty.
+// Empty when neither gives a full path: a shared temporary folder would be no home for records.
 fs::path homeFolder() {
     if (const char* home = std::getenv(kHome.data()); home != nullptr && *home != '\0') return home;
-    if (const passwd* entry = ::getpwuid(::getuid()); entry != nullptr && entry->pw_dir != nullptr)
+    const passwd* entry = ::getpwuid(::getuid());
+    if (entry != nullptr && entry->pw_dir != nullptr && fs::path(entry->pw_dir).is_absolute())
         return entry->pw_dir;
-    return fs::temp_directory_path();
+    return {};
 }
 
 } // namespace
@@ -103,7 +111,14 @@ void RecordStore::VerificaEsistenzaFileRecordOSuaCreazionePulito_(const fs::path
         RecordSuDiscoC_ = "SI";
         PercorsoRecord_ = fallbackFolder;
     }
+    // No writable program folder and no user folder either: this run keeps no records.
+    if (noRecordFolder()) return;
     if (RecordSuDiscoC_ == "SI") fs::create_directories(fallbackFolder, ignored);
+
+    // Another game may be saving into this folder right now: its temporary file is not a
+    // leftover, and its new table must not be replaced by a clean one. Wait for it; when it does
+    // not finish in time the steps run all the same, as a start-up never stops.
+    const RecordFolderLock lock(PercorsoRecord_);
 
     // A clean file only where there is no file at all: an existing file that cannot be opened
     // may still hold the player's records.
@@ -113,11 +128,12 @@ void RecordStore::VerificaEsistenzaFileRecordOSuaCreazionePulito_(const fs::path
     fs::permissions(recordFilePath(), fs::perms::owner_read | fs::perms::owner_write,
                     fs::perm_options::add, ignored);
     fs::permissions(temporaryFilePath(), fs::perms::owner_read | fs::perms::owner_write,
-                    fs::perm_options::add, ignored);
+                    fs::perm_options::add | fs::perm_options::nofollow, ignored);
     fs::remove(temporaryFilePath(), ignored);
 }
 
 bool RecordStore::CreaFileRecordPulito_() {
+    if (PercorsoRecord_.empty()) return false;
     const fs::path templatePath = programFolder_ / kDataFolderName / kTemplateFileName;
     const std::vector<std::string> names = readTemplateNames(templatePath, kDefaultRecordCount);
     if (static_cast<int>(names.size()) < kDefaultRecordCount) return false;
@@ -130,7 +146,7 @@ bool RecordStore::CreaFileRecordPulito_() {
                            std::string(kDefaultRecordDate), names[index]});
     }
     records.resize(kCleanFileLines);
-    return RecordFile(recordFilePath()).replaceWith(records, temporaryFilePath()).empty();
+    return RecordFile(recordFilePath()).replaceWith(records, kTemporaryFileName).empty();
 }
 
 InsertionResult RecordStore::InserimentoNuovoRecordNelFile_(std::string_view colourText,
@@ -138,6 +154,10 @@ InsertionResult RecordStore::InserimentoNuovoRecordNelFile_(std::string_view col
                                                             std::string_view dateText,
                                                             std::string_view typedName) const {
     InsertionResult result;
+    if (noRecordFolder()) {
+        result.errorMessage = std::string(kSaveFailure) + std::string(kNoRecordFolder);
+        return result;
+    }
     if (PercorsoRecord_.empty()) {
         result.errorMessage =
             std::string(kSaveFailure) + "la cartella dei record non è stata ancora scelta.";
@@ -147,12 +167,24 @@ InsertionResult RecordStore::InserimentoNuovoRecordNelFile_(std::string_view col
                            ElaboraNomeGiocatore_(typedName)};
     const std::int64_t newPoints = pointsValue(newRecord.points);
 
+    // From the reading to the rename the folder is this game's: a result another game saves
+    // in the meantime would otherwise be lost by this rename.
+    const RecordFolderLock lock(PercorsoRecord_);
+    if (!lock.held()) {
+        result.errorMessage = std::string(kSaveFailure) +
+                              "la cartella dei record è occupata da un'altra partita o non si "
+                              "può aprire (" +
+                              PercorsoRecord_.string() + ").";
+        return result;
+    }
     const RecordFile file(recordFilePath());
     const RecordFileContents stored = file.load();
     if (stored.state == RecordFileState::Unreadable) {
-        result.errorMessage = std::string(kSaveFailure) +
-                              "il file dei record non si può leggere (" + file.path().string() +
-                              ").";
+        // The file may still hold the player's records: it is reported and left as it is.
+        // The reading's sentence follows the colon, so it goes on in lower case.
+        std::string reason = stored.problem;
+        if (!reason.empty()) reason[0] = static_cast<char>(std::tolower(reason[0]));
+        result.errorMessage = std::string(kSaveFailure) + reason;
         return result;
     }
 
@@ -168,7 +200,7 @@ InsertionResult RecordStore::InserimentoNuovoRecordNelFile_(std::string_view col
         merged.push_back(read);
     }
 
-    result.errorMessage = file.replaceWith(merged, temporaryFilePath());
+    result.errorMessage = file.replaceWith(merged, kTemporaryFileName);
     if (result.saved()) result.PosizioneUltimoRecord = position;
     return result;
 }
@@ -193,6 +225,11 @@ std::string RecordStore::ElaboraNomeGiocatore_(std::string_view typedName) {
 }
 
 RecordFileContents RecordStore::loadTable() const {
+    if (PercorsoRecord_.empty()) {
+        RecordFileContents none;
+        none.records.assign(kNumeroRecord, Record{});
+        return none;
+    }
     return RecordFile(recordFilePath()).load();
 }
 
@@ -201,7 +238,9 @@ fs::path RecordStore::defaultFallbackFolder() {
     // Relative values of XDG_DATA_HOME are invalid and are ignored.
     if (dataHome != nullptr && fs::path(dataHome).is_absolute())
         return fs::path(dataHome) / kGameFolderName;
-    return homeFolder() / kUserDataFolder / kGameFolderName;
+    const fs::path home = homeFolder();
+    if (home.empty()) return {};
+    return home / kUserDataFolder / kGameFolderName;
 }
 
 std::string RecordStore::todayDateText() {

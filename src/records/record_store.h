@@ -37,12 +37,15 @@ class RecordStore {
 
     // Chooses the record folder and makes sure a record file is there:
     //  - the program folder when a test folder "~" can be created and removed in it, otherwise
-    //    `fallbackFolder` (created when needed; RecordSuDiscoC becomes "SI");
+    //    `fallbackFolder` (created when needed; RecordSuDiscoC becomes "SI"); when that is empty
+    //    too (the user has no home folder) no records are kept this run, and noRecordFolder()
+    //    says so;
     //  - a clean record file is written when none exists (an existing file is never replaced,
     //    even when it cannot be opened: it may hold the player's records);
     //  - the record file is made readable and writable by its owner;
     //  - a temporary file left by an interrupted insertion is deleted.
-    // Every step's failure is ignored; nothing is reported.
+    // Every step's failure is ignored; nothing is reported. The steps that touch the record file
+    // wait for a game saving into the same folder to finish.
     void
     VerificaEsistenzaFileRecordOSuaCreazionePulito_(const std::filesystem::path& programFolder,
                                                     const std::filesystem::path& fallbackFolder);
@@ -53,7 +56,9 @@ class RecordStore {
     // written.
     bool CreaFileRecordPulito_();
 
-    // Merges a finished game's result into the record file. `colourText` is the difficulty colour
+    // Merges a finished game's result into the record file, holding the record folder so that
+    // another game saving at the same moment waits its turn (a save that cannot get the folder
+    // within a few seconds fails and says so). `colourText` is the difficulty colour
     // as decimal text, `pointsText` the points, `dateText` the day as dd/mm/yyyy (see
     // todayDateText) and `typedName` the name as typed; it goes through ElaboraNomeGiocatore_.
     // The result is written just before the first stored record with fewer points, so on equal
@@ -69,10 +74,15 @@ class RecordStore {
     // stay; there is no trimming and no length limit.
     static std::string ElaboraNomeGiocatore_(std::string_view typedName);
 
-    // The 1000 positions of the record file as the table view shows them.
+    // The 1000 positions of the record file as the table view shows them; all empty when no
+    // records are kept.
     RecordFileContents loadTable() const;
 
-    // The record folder; empty until the start-up check has run.
+    // True when the start-up check found no folder at all for the records: results of this run
+    // are not saved.
+    bool noRecordFolder() const { return RecordSuDiscoC_ == "SI" && PercorsoRecord_.empty(); }
+
+    // The record folder; empty until the start-up check has run, and when there is none.
     const std::filesystem::path& PercorsoRecord() const { return PercorsoRecord_; }
     // "SI" when the fallback folder is in use, "NO" otherwise.
     const std::string& RecordSuDiscoC() const { return RecordSuDiscoC_; }
@@ -80,7 +90,9 @@ class RecordStore {
     std::filesystem::path recordFilePath() const { return PercorsoRecord_ / kRecordFileName; }
     std::filesystem::path temporaryFilePath() const { return PercorsoRecord_ / kTemporaryFileName; }
 
-    // The per-user record folder: $XDG_DATA_HOME/vorlin, by default ~/.local/share/vorlin.
+    // The per-user record folder: $XDG_DATA_HOME/vorlin, by default ~/.local/share/vorlin. The
+    // home folder is $HOME, or the user's entry in the password database when HOME is unset;
+    // empty when there is neither (the game then keeps no records).
     static std::filesystem::path defaultFallbackFolder();
 
     // Today's local date as dd/mm/yyyy.

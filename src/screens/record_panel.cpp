@@ -27,7 +27,11 @@ void RecordPanel::InserimentoNuovoRecordNelFile_(int difficultyColour, const QSt
         std::to_string(difficultyColour), points.toStdString(), RecordStore::todayDateText(),
         typedName.toStdString());
     state_.PosizioneUltimoRecord = result.PosizioneUltimoRecord;
-    if (!result.saved()) tellPlayer(result.errorMessage);
+    // Without any record folder the player hears it at the first game over only; every other
+    // failed save is told each time.
+    const bool toldAlready = store_.noRecordFolder() && noRecordFolderTold_;
+    if (!result.saved() && !toldAlready) tellPlayer(result.errorMessage);
+    noRecordFolderTold_ = noRecordFolderTold_ || store_.noRecordFolder();
     ScritturaRecordParte1_();
 }
 

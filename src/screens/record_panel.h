@@ -42,6 +42,7 @@ class RecordPanel {
     RecordStore store_;
     RecordTableView view_;
     QPointer<QMessageBox> warning_;
+    bool noRecordFolderTold_ = false;
 };
 
 } // namespace vorlin

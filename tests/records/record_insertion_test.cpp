@@ -83,9 +83,7 @@ INSTANTIATE_TEST_SUITE_P(CleanFile, InsertionPlace,
                                            Placement{"1", 5}, Placement{"0", 0}));
 
 TEST_F(RecordInsertion, FullTableTakesOnlyABetterResultThanTheLast) {
-    ASSERT_TRUE(RecordFile(recordFile())
-                    .replaceWith(testing::descendingTable(), folder.path() / "tmp")
-                    .empty());
+    ASSERT_TRUE(RecordFile(recordFile()).replaceWith(testing::descendingTable(), "tmp").empty());
     const std::vector<std::string> full = fileLines();
     ASSERT_EQ(full.back(), R"("65280","500","01/02/2003","Giocatore 1000")");
 

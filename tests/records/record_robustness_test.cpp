@@ -50,8 +50,7 @@ TEST_F(DamagedRecordFile, RandomContentReadsAsAFullTableAndIsRewrittenInTheLineF
         const RecordFileContents table = store.loadTable();
         ASSERT_EQ(table.state, RecordFileState::Present);
         ASSERT_EQ(table.records.size(), static_cast<std::size_t>(kNumeroRecord));
-        if (round % (kRandomFiles / kRandomFilesMerged) != 0)
-            continue;
+        if (round % (kRandomFiles / kRandomFilesMerged) != 0) continue;
 
         const InsertionResult result =
             store.InserimentoNuovoRecordNelFile_("255", "123456", "05/11/2024", "Nuovo");
@@ -82,13 +81,51 @@ TEST_F(DamagedRecordFile, TruncatedFileKeepsEveryWholeLineBeforeTheCut) {
     }
 }
 
-TEST_F(DamagedRecordFile, OneHugeLineIsOneRecord) {
-    testing::writeBytes(store.recordFilePath(),
-                        "\"255\",\"7\",\"d\",\"" + std::string(4 * 1024 * 1024, 'n') + "\"");
-    const RecordFileContents table = store.loadTable();
-    EXPECT_EQ(table.linesRead, 1);
-    EXPECT_EQ(table.records[0].name.size(), 4u * 1024 * 1024);
+// A line with a name of `nameLength` characters, the rest of a stored record around it.
+std::string lineWithName(std::size_t nameLength) {
+    return "\"16711680\",\"-1234567890123456789\",\"05/11/2024\",\"" +
+           std::string(nameLength, 'n') + "\"";
 }
+
+struct LongLineCase {
+    const char* what;
+    std::string bytes;
+    bool readable;
+};
+
+class LongLine : public DamagedRecordFile, public ::testing::WithParamInterface<LongLineCase> {};
+
+TEST_P(LongLine, AsLongAsARecordReadsLongerIsDamagedAndKept) {
+    testing::writeBytes(store.recordFilePath(), GetParam().bytes);
+    const RecordFileContents table = store.loadTable();
+    if (GetParam().readable) {
+        ASSERT_EQ(table.state, RecordFileState::Present);
+        EXPECT_EQ(table.records[0].name.size(), kLongestStoredName);
+        return;
+    }
+    EXPECT_EQ(table.state, RecordFileState::Unreadable);
+    EXPECT_NE(table.problem.find("danneggiato"), std::string::npos) << table.problem;
+    const InsertionResult result =
+        store.InserimentoNuovoRecordNelFile_("255", "10", "05/11/2024", "Nuovo");
+    EXPECT_FALSE(result.saved());
+    EXPECT_TRUE(result.errorMessage.starts_with("Impossibile salvare il record: il file dei"))
+        << result.errorMessage;
+    EXPECT_EQ(testing::readBytes(store.recordFilePath()), GetParam().bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, LongLine,
+    ::testing::Values(
+        LongLineCase{"LongestNameAtTheEnd", lineWithName(kLongestStoredName), true},
+        LongLineCase{"LongestNameThenMore",
+                     lineWithName(kLongestStoredName) + "\r\n\"0\",\"\",\"\",\"\"\r\n", true},
+        LongLineCase{"OneCharacterTooMany", lineWithName(kLongestStoredName + 1) + "\r\n", false},
+        // Short enough to read, yet longer than that once written back with its quotes.
+        LongLineCase{"GrowsWhenWrittenBack", std::string(kLongestRecordLine, 'n') + "\r\n", false},
+        LongLineCase{"AfterAGoodLine",
+                     "\"255\",\"7\",\"d\",\"a\"\r\n" + std::string(4 * 1024 * 1024, 'n'), false},
+        LongLineCase{"NoLineEndAtAll", std::string(4 * 1024 * 1024, '"'), false}),
+    [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(DamagedRecordFile, AFolderInPlaceOfTheFileIsReportedNotOverwritten) {
     fs::remove(store.recordFilePath());

@@ -23,8 +23,7 @@ class RecordGrid : public ::testing::Test {
         std::vector<Record> table = testing::descendingTable();
         table[41] = Record{}; // position 42 is an empty record
         table[0].colour = "16711680";
-        ASSERT_TRUE(
-            RecordFile(store.recordFilePath()).replaceWith(table, folder.path() / "t").empty());
+        ASSERT_TRUE(RecordFile(store.recordFilePath()).replaceWith(table, "t").empty());
     }
 
     void showAfterResultAt(int position) {
