@@ -7,21 +7,18 @@ namespace vorlin {
 
 namespace {
 
-// The first and one past the last column where two rows differ; first == last when they agree.
-std::pair<int, int> changedColumns(const std::uint32_t* a, const std::uint32_t* b, int width) {
-    if (std::memcmp(a, b, static_cast<std::size_t>(width) * sizeof(std::uint32_t)) == 0)
-        return {0, 0};
-    int first = 0;
-    while (a[first] == b[first])
-        ++first;
-    int last = width;
-    while (a[last - 1] == b[last - 1])
-        --last;
-    return {first, last};
+// Whether any row of a tile differs between the two pictures.
+bool tileChanged(const Picture& a, const Picture& b, int x, int y, int width, int height) {
+    const std::size_t bytes = static_cast<std::size_t>(width) * sizeof(std::uint32_t);
+    for (int row = y; row < y + height; ++row)
+        if (std::memcmp(a.row(row) + x, b.row(row) + x, bytes) != 0) return true;
+    return false;
 }
 
-bool joinable(const PixelRect& above, const PixelRect& band) {
-    return above.bottom() == band.y && above.x < band.right() && band.x < above.right();
+void copyArea(Picture& to, const Picture& from, const PixelRect& area) {
+    const std::size_t bytes = static_cast<std::size_t>(area.width) * sizeof(std::uint32_t);
+    for (int row = area.y; row < area.bottom(); ++row)
+        std::memcpy(to.row(row) + area.x, from.row(row) + area.x, bytes);
 }
 
 } // namespace
@@ -33,29 +30,26 @@ std::vector<PixelRect> ShownFrame::takeChanges(const Picture& frame) {
         return {{0, 0, frame.width, frame.height}};
     }
     std::vector<PixelRect> changes;
-    for (int top = 0; top < frame.height; top += kBandHeight) {
-        const int bottom = std::min(top + kBandHeight, frame.height);
-        int first = frame.width;
-        int last = 0;
-        for (int y = top; y < bottom; ++y) {
-            const auto [rowFirst, rowLast] =
-                changedColumns(frame.row(y), shown_.row(y), frame.width);
-            if (rowFirst == rowLast) continue;
-            first = std::min(first, rowFirst);
-            last = std::max(last, rowLast);
-        }
-        if (first >= last) continue;
-        for (int y = top; y < bottom; ++y)
-            std::memcpy(shown_.row(y) + first, frame.row(y) + first,
-                        static_cast<std::size_t>(last - first) * sizeof(std::uint32_t));
-        const PixelRect band{first, top, last - first, bottom - top};
-        if (!changes.empty() && joinable(changes.back(), band)) {
-            PixelRect& above = changes.back();
-            const int left = std::min(above.x, band.x);
-            const int right = std::max(above.right(), band.right());
-            above = {left, above.y, right - left, band.bottom() - above.y};
-        } else {
-            changes.push_back(band);
+    for (int top = 0; top < frame.height; top += kTileHeight) {
+        const int height = std::min(kTileHeight, frame.height - top);
+        int runStart = -1;
+        for (int left = 0; left <= frame.width; left += kTileWidth) {
+            const int width = std::min(kTileWidth, frame.width - left);
+            const bool changed = width > 0 && tileChanged(frame, shown_, left, top, width, height);
+            if (changed && runStart < 0) runStart = left;
+            if (changed || runStart < 0) continue;
+            const PixelRect run{runStart, top, left - runStart, height};
+            runStart = -1;
+            copyArea(shown_, frame, run);
+            // A run of the same columns as one that ends right above extends it downwards.
+            const auto above =
+                std::find_if(changes.begin(), changes.end(), [&](const PixelRect& r) {
+                    return r.x == run.x && r.width == run.width && r.bottom() == top;
+                });
+            if (above != changes.end())
+                above->height += height;
+            else
+                changes.push_back(run);
         }
     }
     return changes;

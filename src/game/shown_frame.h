@@ -24,13 +24,14 @@ struct PixelRect {
 // a few objects costs a few small rectangles, a scrolled view the whole field.
 class ShownFrame {
   public:
-    // Rows are compared and reported in bands of this height.
-    static constexpr int kBandHeight = 8;
+    // The frame is compared in tiles of this size; the field's 460 rows are a whole number of
+    // tiles, so a change in the field never reaches the status row below it.
+    static constexpr int kTileWidth = 32;
+    static constexpr int kTileHeight = 10;
 
     // Takes over what differs between the frame and the shown one, and returns the changed parts:
-    // at most one rectangle a band, from its first to its last changed column, with touching bands
-    // of overlapping columns joined. The first call, or one after a change of size, returns the
-    // whole frame.
+    // each run of changed tiles in a row of tiles, extended downwards by the same run in the rows
+    // below. The first call, or one after a change of size, returns the whole frame.
     std::vector<PixelRect> takeChanges(const Picture& frame);
 
     const Picture& picture() const { return shown_; }

@@ -50,16 +50,21 @@ TEST_P(ShownFrameChanges, ReportsTheChangedBandsAndTakesThemOver) {
 
 INSTANTIATE_TEST_SUITE_P(
     Edits, ShownFrameChanges,
-    ::testing::Values(
-        ChangeCase{"nothing", {}, {}},
-        ChangeCase{"one pixel", {{100, 20, 1, 1}}, {{100, 16, 1, 8}}},
-        ChangeCase{"two objects in one band", {{10, 3, 4, 2}, {600, 1, 5, 2}}, {{10, 0, 595, 8}}},
-        ChangeCase{"a sprite across bands", {{50, 30, 40, 30}}, {{50, 24, 40, 40}}},
-        ChangeCase{"apart in touching bands",
-                   {{0, 7, 5, 1}, {300, 8, 5, 1}},
-                   {{0, 0, 5, 8}, {300, 8, 5, 8}}},
-        ChangeCase{"the last rows", {{639, 479, 1, 1}}, {{639, 472, 1, 8}}},
-        ChangeCase{"the whole frame", {{0, 0, kWidth, kHeight}}, {{0, 0, kWidth, kHeight}}}),
+    ::testing::Values(ChangeCase{"nothing", {}, {}},
+                      ChangeCase{"one pixel", {{100, 20, 1, 1}}, {{96, 20, 32, 10}}},
+                      ChangeCase{"two objects in one row of tiles",
+                                 {{10, 3, 4, 2}, {600, 1, 5, 2}},
+                                 {{0, 0, 32, 10}, {576, 0, 32, 10}}},
+                      ChangeCase{"a sprite across tiles", {{50, 30, 40, 30}}, {{32, 30, 64, 30}}},
+                      ChangeCase{"runs of other columns in touching rows",
+                                 {{0, 9, 5, 1}, {0, 10, 40, 1}},
+                                 {{0, 0, 32, 10}, {0, 10, 64, 10}}},
+                      ChangeCase{"the field's last row leaves the status row alone",
+                                 {{0, 459, 640, 1}},
+                                 {{0, 450, 640, 10}}},
+                      ChangeCase{"the last pixel", {{639, 479, 1, 1}}, {{608, 470, 32, 10}}},
+                      ChangeCase{
+                          "the whole frame", {{0, 0, kWidth, kHeight}}, {{0, 0, kWidth, kHeight}}}),
     [](const auto& info) {
         std::string name = info.param.what;
         for (char& c : name)
