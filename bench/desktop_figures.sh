@@ -1,16 +1,32 @@
 #!/bin/sh
-# Figures of the game as a desktop program, measured from outside with public tools under an X
-# server of its own: start-up time to a mapped window, peak memory of a whole game, CPU use in
-# play at the default speed and at the fastest.
+# Figures of the game as a desktop program, measured with public tools under an X server of its
+# own: start-up time to a mapped window; at 1, 10 and 80 ms a tick, in the window and in the
+# scaled full screen, the ticks and frames shown per second and the CPU used; the peak memory of
+# a whole game.
 # Usage: sh bench/desktop_figures.sh [BUILD_DIR] [START_RUNS]   (the game must be built)
 start_runs=${2:-9}
 set -- "${1:-build}" desktop_figures
 . "$(dirname "$0")/../tests/e2e/e2e_lib.sh" "$@"
+# A sound server of the script's own with a sink that plays into nothing, as a desktop has one:
+# without any, every sound the game starts waits on the sound library's failed connection.
+. "$(dirname "$0")/../tests/e2e/sound_lib.sh"
 
-# Seconds of play sampled at the default speed; at 1 ms a tick the unattended play lasts about
-# a second and a half, so its first part is sampled.
-DEFAULT_SPEED_SECONDS=10
-FASTEST_SPEED_SAMPLE=0.75
+# The speeds measured in play, and the seconds sampled at each: at 1 ms a tick the unattended
+# creature loses all its energy in under a second, so only the first 0.6 s are sampled; slower
+# games last longer and are sampled longer, so that the CPU clock's 10 ms grain stays small
+# beside what is counted.
+PLAY_SPEEDS="1 10 80"
+sample_seconds() {
+    case $1 in 1) echo 0.6 ;; 10) echo 5 ;; *) echo 10 ;; esac
+}
+# The whole screen: 2.5 times the game's 640 x 480 in the scaled full screen.
+SCREEN=1600x1200x24
+FULL_SCREEN_FACTOR=2.5
+# Client-area points of the menu button "Menù->" and of the full-screen button on the button bar.
+MENU_X=23
+MENU_Y=470
+RISO1_X=355
+RISO1_Y=470
 GAME_SECONDS=180
 POLL_SECONDS=0.01
 CLOCK_TICKS=$(getconf CLK_TCK)
@@ -42,15 +58,6 @@ cpu_ticks() {
     awk '{ print $14 + $15 }' "/proc/$1/stat"
 }
 
-# Percent of one core that process PID uses over SECONDS.
-cpu_percent() {
-    before=$(cpu_ticks "$1")
-    sleep "$2"
-    after=$(cpu_ticks "$1")
-    awk -v d=$((after - before)) -v s="$2" -v hz="$CLOCK_TICKS" \
-        'BEGIN { printf "%.1f", 100 * d / hz / s }'
-}
-
 # Starts the game (under /usr/bin/time -v when MEASURE_MEMORY is set), waits for its window and
 # the emptied name box and types a name. GAMEPID is what was started, VORLINPID the game itself.
 open_game_with_name() {
@@ -58,8 +65,8 @@ open_game_with_name() {
         HOME="$WORK/home" XDG_DATA_HOME="$WORK/home/.local/share" \
             /usr/bin/time -v -o "$WORK/time.txt" "$PROGRAM/vorlin" >/dev/null 2>&1 &
     else
-        HOME="$WORK/home" XDG_DATA_HOME="$WORK/home/.local/share" "$PROGRAM/vorlin" \
-            >/dev/null 2>&1 &
+        HOME="$WORK/home" XDG_DATA_HOME="$WORK/home/.local/share" VORLIN_FIGURES=1 \
+            "$PROGRAM/vorlin" >/dev/null 2>"$WORK/figures" &
     fi
     GAMEPID=$!
     WINDOW=$(timeout 20 xdotool search --sync --name '^Vorlin ' | head -n 1)
@@ -69,7 +76,63 @@ open_game_with_name() {
     type_player_name "Misura"
 }
 
-start_xvfb
+# Clicks at a point of the 640 x 480 picture when it is shown FACTOR times larger from the
+# window's corner.
+click_scaled() {
+    xdotool mousemove --window "$WINDOW" "$(awk -v v="$1" -v f="$3" 'BEGIN { printf "%d", v * f }')" \
+        "$(awk -v v="$2" -v f="$3" 'BEGIN { printf "%d", v * f }')" click 1
+    sleep 0.3
+}
+
+# The program's counters at the first report at or after MS and at the last one at or before
+# END_MS: "ms ticks frames ms ticks frames".
+counters_between() {
+    awk -v a="$1" -v b="$2" '$1 == "figures" && $2 >= a && !s { s = $2 " " $3 " " $4 }
+        $1 == "figures" && $2 <= b { e = $2 " " $3 " " $4 } END { print s, e }' "$WORK/figures"
+}
+
+# One game at SPEED ms a tick, WHERE "window" or "full screen": prints its row of figures.
+play_figures() {
+    where=$1 speed=$2
+    seconds=$(sample_seconds "$speed")
+    open_game_with_name
+    if [ "$speed" -lt 80 ]; then
+        xdotool mousemove --window "$WINDOW" "$SPEED_BAR_LEFT_ARROW_X" "$SPEED_BAR_Y" \
+            click --repeat $((80 - speed)) --delay 15 1
+        sleep 0.3
+    fi
+    factor=1
+    if [ "$where" = "full screen" ]; then
+        click_at "$MENU_X" "$MENU_Y"
+        click_at "$RISO1_X" "$RISO1_Y"
+        sleep 1
+        factor=$FULL_SCREEN_FACTOR
+        # The menu button again, now at the scale: the bar goes and the start panel is back.
+        click_scaled "$MENU_X" "$MENU_Y" "$factor"
+    fi
+    click_scaled "$START_BUTTON_X" "$START_BUTTON_Y" "$factor"
+    from=$(now_ms)
+    before=$(cpu_ticks "$VORLINPID")
+    sleep "$seconds"
+    after=$(cpu_ticks "$VORLINPID")
+    to=$(now_ms)
+    kill "$GAMEPID"
+    wait "$GAMEPID" 2>/dev/null
+    GAMEPID=
+    set -- $(counters_between "$from" "$to")
+    [ $# -eq 6 ] || fail "the game reported no counters at $speed ms ($where)"
+    awk -v speed="$speed" -v where="$where" -v t0="$1" -v k0="$2" -v f0="$3" -v t1="$4" \
+        -v k1="$5" -v f1="$6" -v cpu=$((after - before)) -v ms=$((to - from)) \
+        -v hz="$CLOCK_TICKS" 'BEGIN {
+            s = (t1 - t0) / 1000
+            if (s <= 0) { print "  no two counter reports in the sample"; exit }
+            printf "  %3d ms  %-11s  %6.1f ticks/s (%g)  %5.1f frames/s  %5.1f %%\n", speed, where,
+                (k1 - k0) / s, 1000 / speed, (f1 - f0) / s, 100 * cpu / hz / (ms / 1000)
+        }'
+}
+
+start_xvfb "$SCREEN"
+start_sound_server
 hold_display_open
 make_program_folder
 
@@ -80,23 +143,20 @@ echo "start-up to mapped window: median" \
     "$(sed -n "$(((start_runs + 1) / 2))p" "$WORK/start_up_sorted") ms over $start_runs runs" \
     "(min $(head -n 1 "$WORK/start_up_sorted"), max $(tail -n 1 "$WORK/start_up_sorted"))"
 
-# CPU in play at the default speed (80 ms a tick).
-open_game_with_name
-click_start
-echo "CPU in play at 80 ms a tick: $(cpu_percent "$VORLINPID" "$DEFAULT_SPEED_SECONDS") %" \
-    "of one core over $DEFAULT_SPEED_SECONDS s"
-key Escape
-quit_with_escape
+# Play at each speed, in the window and in the scaled full screen: ticks and frames shown per
+# second from the program's own counters, CPU of the game process from /proc, over the same span.
+echo "play: speed, where, ticks per second (wanted), frames shown per second, CPU of one core"
+for where in window "full screen"; do
+    for speed in $PLAY_SPEEDS; do play_figures "$where" "$speed"; done
+done
 
-# A whole unattended game at the fastest speed (1 ms a tick): its CPU in play, then its peak
-# resident memory from start to the record panel.
+# A whole unattended game at the fastest speed (1 ms a tick): its peak resident memory from
+# start to the record panel.
 MEASURE_MEMORY=1
 open_game_with_name
 set_start_speed_fastest
 cp "$PROGRAM/Recordc1.kpr" "$WORK/before.kpr"
 click_start
-echo "CPU in play at 1 ms a tick: $(cpu_percent "$VORLINPID" "$FASTEST_SPEED_SAMPLE") %" \
-    "of one core over the first $FASTEST_SPEED_SAMPLE s"
 wait_for_new_record "$PROGRAM" "$WORK/before.kpr" "$GAME_SECONDS"
 wait_until 10 "the record panel" bar_shown
 quit_with_escape

@@ -13,7 +13,7 @@ namespace vorlin {
 
 namespace {
 
-constexpr int kReportIntervalMs = 250;
+constexpr int kReportIntervalMs = 100;
 
 } // namespace
 

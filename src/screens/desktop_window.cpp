@@ -51,6 +51,9 @@ DesktopWindow::DesktopWindow(QWidget& form, const Picture& frame) : form_(form),
     // title, the desktop (and whoever looks for the game's window by its title) finds only this
     // one.
     form.setWindowTitle(QString());
+    // The control that had the keyboard focus in the form keeps it: typed keys go on reaching it.
+    proxy_->setFocus();
+    if (QWidget* focused = form.focusWidget()) focused->setFocus();
 
     refresh_.setTimerType(Qt::PreciseTimer);
     refresh_.setInterval(refreshIntervalMs(screen()));
