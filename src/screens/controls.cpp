@@ -284,6 +284,15 @@ void Controls::setCaption(const std::string& name, const QString& caption) {
         throw std::logic_error("control " + name + " has no caption");
 }
 
+void Controls::setCaptionShownLater(const std::string& name, const QString& caption) {
+    label(name)->setProperty(kCaptionProperty, caption);
+}
+
+void Controls::showCaption(const std::string& name) {
+    QLabel* l = label(name);
+    l->setText(shownText(design(name), l->property(kCaptionProperty).toString()));
+}
+
 int Controls::backColourOrBlack(const std::string& name) const {
     const int back = widget(name)->property(kBackProperty).toInt();
     return back == kDefaultColour ? kBlack : back;

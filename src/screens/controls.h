@@ -46,6 +46,9 @@ class Controls {
     // Caption of a label or button, text of a text box.
     QString caption(const std::string& name) const;
     void setCaption(const std::string& name, const QString& caption);
+    // A label's caption that reads back at once and shows when showCaption() is called.
+    void setCaptionShownLater(const std::string& name, const QString& caption);
+    void showCaption(const std::string& name);
 
     int foreColour(const std::string& name) const;
     int backColour(const std::string& name) const;

@@ -25,7 +25,9 @@ int refreshIntervalMs(const QScreen* screen) {
 
 } // namespace
 
-DesktopWindow::DesktopWindow(QWidget& form, const Picture& frame) : form_(form), frame_(frame) {
+DesktopWindow::DesktopWindow(QWidget& form, const Picture& frame,
+                             std::function<void()> beforeRefresh)
+    : form_(form), frame_(frame), beforeRefresh_(std::move(beforeRefresh)) {
     setWindowTitle(form.windowTitle());
     setWindowIcon(form.windowIcon());
     setFrameShape(QFrame::NoFrame);
@@ -81,6 +83,7 @@ void DesktopWindow::showNewestFrame() {
         return;
     }
     framePending_ = false;
+    beforeRefresh_();
     const std::vector<PixelRect> changes = shown_.takeChanges(frame_);
     if (changes.empty()) return;
     ++framesShown_;

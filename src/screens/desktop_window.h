@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <functional>
 
 class QGraphicsProxyWidget;
 
@@ -24,7 +25,8 @@ class DesktopWindow : public QGraphicsView {
   public:
     // form: the game's window, 640 x 480, held here until the desktop window goes (then given
     // back, not destroyed). frame: the game's frame, which lives as long as the form.
-    DesktopWindow(QWidget& form, const Picture& frame);
+    // beforeRefresh: brings the form's own changes up to date at each display refresh.
+    DesktopWindow(QWidget& form, const Picture& frame, std::function<void()> beforeRefresh);
     ~DesktopWindow() override;
 
     // The game drew a new frame: it is shown at the next display refresh.
@@ -54,6 +56,7 @@ class DesktopWindow : public QGraphicsView {
 
     QWidget& form_;
     const Picture& frame_;
+    std::function<void()> beforeRefresh_;
     QGraphicsProxyWidget* proxy_ = nullptr;
     ShownFrame shown_;
     ScaledFrame scaled_;

@@ -3,7 +3,7 @@
 #include "assets/data_files.h"
 #include "assets/embedded_pictures.h"
 #include "assets/picture_loader.h"
-#include "assets/sound_player.h"
+#include "assets/sound_thread.h"
 #include "desktop_window.h"
 #include "game/play_rules.h"
 #include "painted_controls.h"
@@ -66,10 +66,11 @@ Form1::Form1(FormOptions options)
     setFixedSize(Game::kFrameWidth, Game::kFrameHeight);
     setWindowIcon(QIcon(QPixmap::fromImage(embeddedWindowIcon())));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    if (options_.playSounds) soundPlayer_ = std::make_unique<SoundPlayer>();
+    if (options_.playSounds) soundPlayer_ = std::make_unique<SoundThread>();
     recordPanel_ = std::make_unique<RecordPanel>(controls_, game_.state);
     screenMode_ =
-        std::make_unique<ScreenMode>(*this, controls_, game_.frame(), options_.realScreenModes);
+        std::make_unique<ScreenMode>(*this, controls_, game_.frame(), options_.realScreenModes,
+                                     [this] { showNewestCaptions(); });
     createTimers();
     connectHandlers();
 }
@@ -210,8 +211,23 @@ void Form1::playSound(Sound sound) {
     if (soundPlayer_) soundPlayer_->play(soundPaths_[static_cast<std::size_t>(sound)]);
 }
 
+// On the desktop the status row changes with the field, at the next display refresh; what the
+// game reads back from a caption is the newest at once.
 void Form1::setStatusCaption(StatusLabel label, const std::string& caption) {
-    controls_.setCaption(statusLabelName(label), QString::fromStdString(caption));
+    const char* name = statusLabelName(label);
+    if (DesktopWindow* desktop = screenMode_->desktopWindow()) {
+        controls_.setCaptionShownLater(name, QString::fromStdString(caption));
+        captionsToShow_.insert(name);
+        desktop->frameChanged();
+    } else {
+        controls_.setCaption(name, QString::fromStdString(caption));
+    }
+}
+
+void Form1::showNewestCaptions() {
+    for (const std::string& name : captionsToShow_)
+        controls_.showCaption(name);
+    captionsToShow_.clear();
 }
 
 void Form1::switchTimer(GameTimer which, bool on) {

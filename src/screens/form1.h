@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 
 namespace vorlin {
 
@@ -19,7 +20,7 @@ namespace vorlin {
 inline constexpr const char* kNamePlaceholder = "Inserire il nome del giocatore";
 
 class DesktopWindow;
-class SoundPlayer;
+class SoundThread;
 class RecordPanel;
 class ScreenMode;
 
@@ -53,6 +54,8 @@ class Form1 : public QWidget, private GameWindow {
     void showOnDesktop();
     // The window that shows the form on the desktop; null for a form of its own.
     DesktopWindow* desktopWindow() const;
+    // Shows the status captions the game changed since the last display refresh.
+    void showNewestCaptions();
     // True once the game has ended the program (Esc outside play, "Esci").
     bool programEnded() const { return programEnded_; }
     // The desktop asks the program to end (a termination signal): as the exit button does.
@@ -139,10 +142,11 @@ class Form1 : public QWidget, private GameWindow {
     std::array<Picture, 7> backgrounds_; // schemes 1..6
     SpritePair pauseSign_;
     std::array<std::string, 5> soundPaths_;
-    std::unique_ptr<SoundPlayer> soundPlayer_;
+    std::unique_ptr<SoundThread> soundPlayer_;
     std::unique_ptr<RecordPanel> recordPanel_;
     std::unique_ptr<ScreenMode> screenMode_;
     std::map<std::string, std::function<void()>> clickHandlers_;
+    std::set<std::string> captionsToShow_;
     QString loadError_;
     bool programEnded_ = false;
 };

@@ -42,8 +42,9 @@ const char* boxName(ResolutionBox box) {
 } // namespace
 
 ScreenMode::ScreenMode(QWidget& window, Controls& controls, const Picture& frame,
-                       bool realScreenModes)
-    : window_(window), controls_(controls), frame_(frame) {
+                       bool realScreenModes, std::function<void()> beforeRefresh)
+    : window_(window), controls_(controls), frame_(frame),
+      beforeRefresh_(std::move(beforeRefresh)) {
     const DisplayMode desktop = desktopMode();
     if (realScreenModes) {
         const QScreen* screen = QGuiApplication::primaryScreen();
@@ -111,7 +112,7 @@ void ScreenMode::showOnDesktop() {
 }
 
 DesktopWindow& ScreenMode::desktop() {
-    if (!desktop_) desktop_ = std::make_unique<DesktopWindow>(window_, frame_);
+    if (!desktop_) desktop_ = std::make_unique<DesktopWindow>(window_, frame_, beforeRefresh_);
     return *desktop_;
 }
 
