@@ -12,12 +12,12 @@ set -- "${1:-build}" desktop_figures
 . "$(dirname "$0")/../tests/e2e/sound_lib.sh"
 
 # The speeds measured in play, and the seconds sampled at each: at 1 ms a tick the unattended
-# creature loses all its energy in under a second, so only the first 0.6 s are sampled; slower
+# creature loses all its energy in under a second, so only the first half second is sampled; slower
 # games last longer and are sampled longer, so that the CPU clock's 10 ms grain stays small
 # beside what is counted.
 PLAY_SPEEDS="1 10 80"
 sample_seconds() {
-    case $1 in 1) echo 0.6 ;; 10) echo 5 ;; *) echo 10 ;; esac
+    case $1 in 1) echo 0.5 ;; 10) echo 5 ;; *) echo 10 ;; esac
 }
 # The whole screen: 2.5 times the game's 640 x 480 in the scaled full screen.
 SCREEN=1600x1200x24
@@ -81,7 +81,6 @@ open_game_with_name() {
 click_scaled() {
     xdotool mousemove --window "$WINDOW" "$(awk -v v="$1" -v f="$3" 'BEGIN { printf "%d", v * f }')" \
         "$(awk -v v="$2" -v f="$3" 'BEGIN { printf "%d", v * f }')" click 1
-    sleep 0.3
 }
 
 # The program's counters at the first report at or after MS and at the last one at or before
@@ -109,6 +108,7 @@ play_figures() {
         factor=$FULL_SCREEN_FACTOR
         # The menu button again, now at the scale: the bar goes and the start panel is back.
         click_scaled "$MENU_X" "$MENU_Y" "$factor"
+        sleep 0.3
     fi
     click_scaled "$START_BUTTON_X" "$START_BUTTON_Y" "$factor"
     from=$(now_ms)
