@@ -79,6 +79,8 @@ int main(int argc, char* argv[]) {
     if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // On Wayland the desktop matches the window to its menu entry (name and icon) by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.vorlin"));
 
     vorlin::FormOptions options;
     options.programFolder = vorlin::executableFolder();

@@ -7,6 +7,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 
+#include <algorithm>
 #include <cmath>
 
 namespace vorlin {
@@ -58,7 +59,8 @@ DesktopWindow::DesktopWindow(QWidget& form, const Picture& frame,
     if (QWidget* focused = form.focusWidget()) focused->setFocus();
 
     refresh_.setTimerType(Qt::PreciseTimer);
-    refresh_.setInterval(refreshIntervalMs(screen()));
+    refresh_.setSingleShot(true);
+    refreshIntervalMs_ = refreshIntervalMs(screen());
     connect(&refresh_, &QTimer::timeout, this, [this] { showNewestFrame(); });
     resize(form.size());
     windowedSize_ = form.size();
@@ -73,16 +75,17 @@ DesktopWindow::~DesktopWindow() {
 
 void DesktopWindow::frameChanged() {
     framePending_ = true;
-    if (!refresh_.isActive()) refresh_.start();
+    if (refresh_.isActive()) return;
+    // A refresh interval after the last refresh, and at once when that has gone by: the display
+    // is woken only for frames that changed.
+    const qint64 sinceLast = lastRefresh_.isValid() ? lastRefresh_.elapsed() : refreshIntervalMs_;
+    refresh_.start(static_cast<int>(std::max<qint64>(0, refreshIntervalMs_ - sinceLast)));
 }
 
 void DesktopWindow::showNewestFrame() {
-    if (!framePending_) {
-        // The frame stands still: no refreshes until the game draws again.
-        refresh_.stop();
-        return;
-    }
+    if (!framePending_) return;
     framePending_ = false;
+    lastRefresh_.restart();
     beforeRefresh_();
     const std::vector<PixelRect> changes = shown_.takeChanges(frame_);
     if (changes.empty()) return;

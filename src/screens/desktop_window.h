@@ -4,6 +4,7 @@
 #include "game/scaled_frame.h"
 #include "game/shown_frame.h"
 
+#include <QElapsedTimer>
 #include <QGraphicsView>
 #include <QTimer>
 
@@ -61,6 +62,8 @@ class DesktopWindow : public QGraphicsView {
     ShownFrame shown_;
     ScaledFrame scaled_;
     QTimer refresh_;
+    int refreshIntervalMs_ = 0;
+    QElapsedTimer lastRefresh_;
     bool framePending_ = false;
     QRect pictureArea_;
     QSize windowedSize_;
