@@ -17,8 +17,10 @@ void FrameCanvas::setBackground(const Picture& picture) {
 void FrameCanvas::clear() {
     if (wholeFrameStale_) {
         clearToBackground(frame_, background_);
+        writes_ = {};
     } else {
         for (const DrawnArea& area : drawnSinceClear_) {
+            noteWritten(area.where);
             if (area.runs) {
                 area.runs->restore(frame_, background_, area.where);
                 continue;
@@ -42,12 +44,30 @@ void FrameCanvas::drawSheet(const SpritePair& sheet, int sx, int sy, int w, int 
     const SpriteRuns& runs = runsOf(sheet);
     runs.draw(frame_, sheet, where);
     remember(where, &runs);
+    noteWritten(where);
 }
 
 void FrameCanvas::drawPicture(const SpritePair& picture, int sx, int sy, int w, int h, int dx,
                               int dy) {
     const ClippedDraw where = drawMasked(frame_, picture, sx, sy, w, h, dx, dy);
-    if (!where.empty()) remember(where, nullptr);
+    if (where.empty()) return;
+    remember(where, nullptr);
+    noteWritten(where);
+}
+
+FrameWrites FrameCanvas::takeWrites() {
+    FrameWrites taken = std::move(writes_);
+    writes_ = {false, {}};
+    return taken;
+}
+
+void FrameCanvas::noteWritten(const ClippedDraw& where) {
+    if (writes_.wholeFrame) return;
+    if (writes_.areas.size() == kMaxListedWrites) {
+        writes_ = {};
+        return;
+    }
+    writes_.areas.push_back({where.dx, where.dy, where.w, where.h});
 }
 
 void FrameCanvas::forgetSheets() {

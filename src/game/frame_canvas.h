@@ -38,6 +38,10 @@ class FrameCanvas {
     // The sheets may have been replaced: read them afresh, and clear the whole frame next time.
     void forgetSheets();
 
+    // What was written into the frame since the last call (restored or drawn), and forgets it:
+    // a display refresh compares only those parts with what it showed.
+    FrameWrites takeWrites();
+
   private:
     // A rectangle drawn since the last clear; without runs the whole rectangle is restored.
     struct DrawnArea {
@@ -46,15 +50,19 @@ class FrameCanvas {
     };
     // Beyond this many draws between two clears the next clear copies the whole background.
     static constexpr std::size_t kMaxRememberedDraws = 64;
+    // Beyond this many written areas between two refreshes the whole frame counts as written.
+    static constexpr std::size_t kMaxListedWrites = 1024;
 
     const SpriteRuns& runsOf(const SpritePair& sheet);
     void remember(const ClippedDraw& where, const SpriteRuns* runs);
+    void noteWritten(const ClippedDraw& where);
 
     Picture frame_;
     Picture background_;
     std::vector<std::pair<const SpritePair*, std::unique_ptr<SpriteRuns>>> sheetRuns_;
     std::vector<DrawnArea> drawnSinceClear_;
     bool wholeFrameStale_ = true;
+    FrameWrites writes_;
 };
 
 } // namespace vorlin

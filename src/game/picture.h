@@ -25,6 +25,26 @@ struct Picture {
     std::uint32_t at(int x, int y) const { return row(y)[x]; }
 };
 
+// A rectangle of frame pixels.
+struct PixelRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+
+    bool empty() const { return width <= 0 || height <= 0; }
+    int right() const { return x + width; }
+    int bottom() const { return y + height; }
+    bool operator==(const PixelRect&) const = default;
+};
+
+// The areas of a frame written since some moment, or the whole frame when they are not known
+// one by one.
+struct FrameWrites {
+    bool wholeFrame = true;
+    std::vector<PixelRect> areas;
+};
+
 // A sprite sheet: the mask and the colour picture of identical layout.
 struct SpritePair {
     Picture mask;

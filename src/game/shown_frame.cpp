@@ -21,21 +21,44 @@ void copyArea(Picture& to, const Picture& from, const PixelRect& area) {
         std::memcpy(to.row(row) + area.x, from.row(row) + area.x, bytes);
 }
 
+// Which tiles the written areas meet, a row of tiles after another; all of them when the areas
+// are not known.
+std::vector<bool> tilesToCompare(const FrameWrites& written, int columns, int rows) {
+    std::vector<bool> marked(static_cast<std::size_t>(columns) * rows, written.wholeFrame);
+    if (written.wholeFrame) return marked;
+    for (const PixelRect& area : written.areas) {
+        if (area.empty()) continue;
+        const int left = std::clamp(area.x / ShownFrame::kTileWidth, 0, columns - 1);
+        const int right = std::clamp((area.right() - 1) / ShownFrame::kTileWidth, 0, columns - 1);
+        const int top = std::clamp(area.y / ShownFrame::kTileHeight, 0, rows - 1);
+        const int bottom = std::clamp((area.bottom() - 1) / ShownFrame::kTileHeight, 0, rows - 1);
+        for (int row = top; row <= bottom; ++row)
+            for (int column = left; column <= right; ++column)
+                marked[static_cast<std::size_t>(row) * columns + column] = true;
+    }
+    return marked;
+}
+
 } // namespace
 
-std::vector<PixelRect> ShownFrame::takeChanges(const Picture& frame) {
+std::vector<PixelRect> ShownFrame::takeChanges(const Picture& frame, const FrameWrites& written) {
     if (shown_.width != frame.width || shown_.height != frame.height) {
         shown_ = frame;
         if (frame.empty()) return {};
         return {{0, 0, frame.width, frame.height}};
     }
+    const int columns = (frame.width + kTileWidth - 1) / kTileWidth;
+    const int rows = (frame.height + kTileHeight - 1) / kTileHeight;
+    const std::vector<bool> compared = tilesToCompare(written, columns, rows);
     std::vector<PixelRect> changes;
     for (int top = 0; top < frame.height; top += kTileHeight) {
         const int height = std::min(kTileHeight, frame.height - top);
+        const std::size_t tileRow = static_cast<std::size_t>(top / kTileHeight) * columns;
         int runStart = -1;
         for (int left = 0; left <= frame.width; left += kTileWidth) {
             const int width = std::min(kTileWidth, frame.width - left);
-            const bool changed = width > 0 && tileChanged(frame, shown_, left, top, width, height);
+            const bool changed = width > 0 && compared[tileRow + left / kTileWidth] &&
+                                 tileChanged(frame, shown_, left, top, width, height);
             if (changed && runStart < 0) runStart = left;
             if (changed || runStart < 0) continue;
             const PixelRect run{runStart, top, left - runStart, height};

@@ -6,19 +6,6 @@
 
 namespace vorlin {
 
-// A rectangle of frame pixels.
-struct PixelRect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-
-    bool empty() const { return width <= 0 || height <= 0; }
-    int right() const { return x + width; }
-    int bottom() const { return y + height; }
-    bool operator==(const PixelRect&) const = default;
-};
-
 // The frame as the window last showed it. At each display refresh the newest frame is compared
 // with it, and only the parts that changed are taken over and shown again: a tick that moved
 // a few objects costs a few small rectangles, a scrolled view the whole field.
@@ -31,8 +18,9 @@ class ShownFrame {
 
     // Takes over what differs between the frame and the shown one, and returns the changed parts:
     // each run of changed tiles in a row of tiles, extended downwards by the same run in the rows
-    // below. The first call, or one after a change of size, returns the whole frame.
-    std::vector<PixelRect> takeChanges(const Picture& frame);
+    // below. Only the tiles that meet the written areas are compared (all of them when those are
+    // not known). The first call, or one after a change of size, returns the whole frame.
+    std::vector<PixelRect> takeChanges(const Picture& frame, const FrameWrites& written = {});
 
     const Picture& picture() const { return shown_; }
 

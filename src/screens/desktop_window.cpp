@@ -27,8 +27,8 @@ int refreshIntervalMs(const QScreen* screen) {
 } // namespace
 
 DesktopWindow::DesktopWindow(QWidget& form, const Picture& frame,
-                             std::function<void()> beforeRefresh)
-    : form_(form), frame_(frame), beforeRefresh_(std::move(beforeRefresh)) {
+                             std::function<FrameWrites()> refreshing)
+    : form_(form), frame_(frame), refreshing_(std::move(refreshing)) {
     setWindowTitle(form.windowTitle());
     setWindowIcon(form.windowIcon());
     setFrameShape(QFrame::NoFrame);
@@ -86,8 +86,7 @@ void DesktopWindow::showNewestFrame() {
     if (!framePending_) return;
     framePending_ = false;
     lastRefresh_.restart();
-    beforeRefresh_();
-    const std::vector<PixelRect> changes = shown_.takeChanges(frame_);
+    const std::vector<PixelRect> changes = shown_.takeChanges(frame_, refreshing_());
     if (changes.empty()) return;
     ++framesShown_;
     const bool rescaled = !scaled_.picture().empty();

@@ -26,8 +26,9 @@ class DesktopWindow : public QGraphicsView {
   public:
     // form: the game's window, 640 x 480, held here until the desktop window goes (then given
     // back, not destroyed). frame: the game's frame, which lives as long as the form.
-    // beforeRefresh: brings the form's own changes up to date at each display refresh.
-    DesktopWindow(QWidget& form, const Picture& frame, std::function<void()> beforeRefresh);
+    // refreshing: at each display refresh, brings the form's own changes up to date and says
+    // which parts of the frame were written since the last one.
+    DesktopWindow(QWidget& form, const Picture& frame, std::function<FrameWrites()> refreshing);
     ~DesktopWindow() override;
 
     // The game drew a new frame: it is shown at the next display refresh.
@@ -57,7 +58,7 @@ class DesktopWindow : public QGraphicsView {
 
     QWidget& form_;
     const Picture& frame_;
-    std::function<void()> beforeRefresh_;
+    std::function<FrameWrites()> refreshing_;
     QGraphicsProxyWidget* proxy_ = nullptr;
     ShownFrame shown_;
     ScaledFrame scaled_;

@@ -68,9 +68,11 @@ Form1::Form1(FormOptions options)
     setAttribute(Qt::WA_OpaquePaintEvent);
     if (options_.playSounds) soundPlayer_ = std::make_unique<SoundThread>();
     recordPanel_ = std::make_unique<RecordPanel>(controls_, game_.state);
-    screenMode_ =
-        std::make_unique<ScreenMode>(*this, controls_, game_.frame(), options_.realScreenModes,
-                                     [this] { showNewestCaptions(); });
+    screenMode_ = std::make_unique<ScreenMode>(*this, controls_, game_.frame(),
+                                               options_.realScreenModes, [this] {
+                                                   showNewestCaptions();
+                                                   return game_.takeFrameWrites();
+                                               });
     createTimers();
     connectHandlers();
 }

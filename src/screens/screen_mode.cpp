@@ -42,9 +42,8 @@ const char* boxName(ResolutionBox box) {
 } // namespace
 
 ScreenMode::ScreenMode(QWidget& window, Controls& controls, const Picture& frame,
-                       bool realScreenModes, std::function<void()> beforeRefresh)
-    : window_(window), controls_(controls), frame_(frame),
-      beforeRefresh_(std::move(beforeRefresh)) {
+                       bool realScreenModes, std::function<FrameWrites()> refreshing)
+    : window_(window), controls_(controls), frame_(frame), refreshing_(std::move(refreshing)) {
     const DisplayMode desktop = desktopMode();
     if (realScreenModes) {
         const QScreen* screen = QGuiApplication::primaryScreen();
@@ -112,7 +111,7 @@ void ScreenMode::showOnDesktop() {
 }
 
 DesktopWindow& ScreenMode::desktop() {
-    if (!desktop_) desktop_ = std::make_unique<DesktopWindow>(window_, frame_, beforeRefresh_);
+    if (!desktop_) desktop_ = std::make_unique<DesktopWindow>(window_, frame_, refreshing_);
     return *desktop_;
 }
 

@@ -23,10 +23,10 @@ class RestoreAtExit;
 class ScreenMode : private HostWindow {
   public:
     // realScreenModes false: the screen is never touched (an emulated backend stands in).
-    // frame: the game's frame, shown by the desktop window, which calls beforeRefresh at each
+    // frame: the game's frame, shown by the desktop window, which calls refreshing at each
     // display refresh.
     ScreenMode(QWidget& window, Controls& controls, const Picture& frame, bool realScreenModes,
-               std::function<void()> beforeRefresh);
+               std::function<FrameWrites()> refreshing);
     ~ScreenMode() override;
 
     // The load handler's last steps: the start-up mode goes into the hidden text boxes and the
@@ -61,7 +61,7 @@ class ScreenMode : private HostWindow {
     // Ends the control, and so restores the mode, if the program is ended without its window.
     std::unique_ptr<RestoreAtExit> restoreAtExit_;
     const Picture& frame_;
-    std::function<void()> beforeRefresh_;
+    std::function<FrameWrites()> refreshing_;
     std::unique_ptr<DesktopWindow> desktop_;
 };
 

@@ -50,6 +50,21 @@ make_program_folder() {
     cp -r "$BUILD_DIR/dati" "$PROGRAM/"
 }
 
+# The user who plays an installed game, whose home is PLAYER_HOME: root may write anywhere, so as
+# root it is the unprivileged user nobody, let onto the display; otherwise the caller. Sets
+# PLAYER_ID and AS_PLAYER, the words that run a command as that user (none for the caller).
+choose_player() {
+    if [ "$(id -u)" -eq 0 ]; then
+        PLAYER_ID=65534
+        chown "$PLAYER_ID:$PLAYER_ID" "$PLAYER_HOME"
+        xhost "+si:localuser:$(id -nu "$PLAYER_ID")" >/dev/null || fail "nobody may not use the display"
+        AS_PLAYER="setpriv --reuid=$PLAYER_ID --regid=$PLAYER_ID --clear-groups"
+    else
+        PLAYER_ID=$(id -u)
+        AS_PLAYER=
+    fi
+}
+
 # Starts the game and waits for its window; WINDOW is its X id.
 start_game() {
     HOME="$WORK/home" XDG_DATA_HOME="$WORK/home/.local/share" "$PROGRAM/vorlin" \

@@ -5,7 +5,6 @@
 set -- "$1" installed_game
 . "$(dirname "$0")/e2e_lib.sh" "$@"
 
-NOBODY_ID=65534
 PREFIX="$WORK/prefix"
 INSTALLED="$PREFIX/lib/games/vorlin"
 DATA="$PREFIX/share/games/vorlin/dati"
@@ -69,15 +68,10 @@ chmod -R a-w "$INSTALLED" "$DATA"
 trap 'chmod -R u+w "$INSTALLED" "$DATA"; cleanup' EXIT
 mkdir -p "$PLAYER_HOME"
 start_xvfb
-if [ "$(id -u)" -eq 0 ]; then
-    player_id=$NOBODY_ID
-    chown "$player_id:$player_id" "$PLAYER_HOME"
-    xhost "+si:localuser:$(id -nu "$player_id")" >/dev/null || fail "nobody may not use the display"
-    set -- setpriv --reuid="$player_id" --regid="$player_id" --clear-groups
-else
-    player_id=$(id -u)
-    set --
-fi
+choose_player
+player_id=$PLAYER_ID
+# shellcheck disable=SC2086 # the words of a command
+set -- $AS_PLAYER
 "$@" env HOME="$PLAYER_HOME" XDG_DATA_HOME="$PLAYER_DATA" "$COMMAND" \
     >"$WORK/game.out" 2>"$WORK/game.err" &
 GAMEPID=$!

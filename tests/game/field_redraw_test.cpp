@@ -1,4 +1,5 @@
 #include "game_fixture.h"
+#include "game/shown_frame.h"
 
 #include <random>
 
@@ -157,7 +158,10 @@ TEST_F(FieldRedraw, FullDarknessShowsOnlyTheCharacter) {
 // The frame keeps the background where nothing was drawn, so a clear restores only what the
 // previous frame drew. Over a long game with pauses, scheme changes and transitions, every
 // frame must equal the one drawn after a full copy of the background.
-TEST_F(FieldRedraw, RestoringOnlyWhatWasDrawnMatchesAFullClear) {
+// Also: the areas the canvas reports written are all that a display refresh must compare, so
+// the frame it shows after every few ticks is the frame.
+TEST_F(FieldRedraw, RestoringOnlyWhatWasDrawnMatchesAFullClearAndReportsWhatItWrote) {
+    ShownFrame shown;
     RecordingWindow referenceWindow;
     Game reference(referenceWindow, sheets());
     const Picture backgrounds[] = {makeTestBackground(), filled(640, 480, 0xFF336699u)};
@@ -202,6 +206,10 @@ TEST_F(FieldRedraw, RestoringOnlyWhatWasDrawnMatchesAFullClear) {
         }
         compareWithFullClear([](Game& g) { g.TimerAnimazione_Timer(); }, step);
         if (HasFatalFailure()) return;
+        if (step % 3 == 0) {
+            shown.takeChanges(game.frame(), game.takeFrameWrites());
+            ASSERT_EQ(shown.picture().pixels, game.frame().pixels) << "shown at step " << step;
+        }
     }
     EXPECT_GT(s.OggettiPresi, 0);
 }

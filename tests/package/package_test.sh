@@ -7,7 +7,6 @@ SOURCE_DIR=$2
 set -- "$1" debian_package
 . "$SOURCE_DIR/tests/e2e/e2e_lib.sh" "$@"
 
-NOBODY_ID=65534
 APP_ID=org.example.vorlin
 ROOT="$WORK/root"
 PLAYER_HOME="$WORK/player"
@@ -89,15 +88,10 @@ trap 'chmod -R u+w "$ROOT"; cleanup' EXIT
 find "$ROOT" | sort >"$WORK/installed_before"
 mkdir -p "$PLAYER_HOME"
 start_xvfb
-if [ "$(id -u)" -eq 0 ]; then
-    player_id=$NOBODY_ID
-    chown "$player_id:$player_id" "$PLAYER_HOME"
-    xhost "+si:localuser:$(id -nu "$player_id")" >/dev/null || fail "nobody may not use the display"
-    set -- setpriv --reuid="$player_id" --regid="$player_id" --clear-groups
-else
-    player_id=$(id -u)
-    set --
-fi
+choose_player
+player_id=$PLAYER_ID
+# shellcheck disable=SC2086 # the words of a command
+set -- $AS_PLAYER
 command=$(sed -n 's/^Exec=//p' "$entry")
 "$@" env HOME="$PLAYER_HOME" XDG_DATA_HOME="$PLAYER_DATA" "$ROOT/usr/games/$command" \
     >"$WORK/game.out" 2>"$WORK/game.err" &

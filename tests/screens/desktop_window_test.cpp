@@ -23,13 +23,7 @@ class DesktopWindowTest : public FormFixture {
     void SetUp() override {
         FormFixture::SetUp();
         load();
-        FormOptions options;
-        options.programFolder = programFolder;
-        options.fallbackRecordFolder = programFolder / "fallback";
-        options.clock = &desktopClock;
-        options.playSounds = false;
-        options.realScreenModes = false;
-        onDesktop = std::make_unique<Form1>(options);
+        onDesktop = std::make_unique<Form1>(optionsOn(desktopClock));
         ASSERT_TRUE(onDesktop->Form_Load());
         onDesktop->showOnDesktop();
         desktop = onDesktop->desktopWindow();
@@ -112,8 +106,12 @@ TEST_F(DesktopWindowTest, AGrownWindowScalesTheFieldSharpAndCentred) {
                     << size.width << "x" << size.height << " at " << x << "," << y;
             }
         EXPECT_GT(compared, 10000);
-        if (size.picture.x() > 0) EXPECT_EQ(big.pixel(size.picture.x() - 1, 10), qRgb(0, 0, 0));
-        if (size.picture.y() > 0) EXPECT_EQ(big.pixel(10, size.picture.y() - 1), qRgb(0, 0, 0));
+        if (size.picture.x() > 0) {
+            EXPECT_EQ(big.pixel(size.picture.x() - 1, 10), qRgb(0, 0, 0));
+        }
+        if (size.picture.y() > 0) {
+            EXPECT_EQ(big.pixel(10, size.picture.y() - 1), qRgb(0, 0, 0));
+        }
     }
 }
 

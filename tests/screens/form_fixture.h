@@ -28,14 +28,17 @@ class FormFixture : public ::testing::Test {
         return *form;
     }
 
-    void createForm() {
+    void createForm() { form = std::make_unique<Form1>(optionsOn(clock)); }
+
+    // A window of the test's program folder on the given clock, silent, never touching the screen.
+    FormOptions optionsOn(VirtualClock& timers) const {
         FormOptions options;
         options.programFolder = programFolder;
         options.fallbackRecordFolder = programFolder / "fallback";
-        options.clock = &clock;
+        options.clock = &timers;
         options.playSounds = false;
         options.realScreenModes = false;
-        form = std::make_unique<Form1>(options);
+        return options;
     }
 
     QString caption(const std::string& control) const { return form->controls().caption(control); }
