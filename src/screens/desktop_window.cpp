@@ -50,6 +50,9 @@ DesktopWindow::DesktopWindow(QWidget& form, const Picture& frame,
     setScene(scene);
     proxy_ = scene->addWidget(&form, Qt::Widget);
     proxy_->setPos(0, 0);
+    // The controls are kept drawn at the window's scale and laid over the field from there; they
+    // are drawn again only where they change, not at every refresh of the field beneath.
+    proxy_->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
     // Held in the scene, the form keeps a window of its own that is never mapped; without a
     // title, the desktop (and whoever looks for the game's window by its title) finds only this
     // one.
