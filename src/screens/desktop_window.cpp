@@ -4,6 +4,7 @@
 #include <QGraphicsScene>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QRegion>
 #include <QResizeEvent>
 #include <QScreen>
 
@@ -157,7 +158,9 @@ void DesktopWindow::drawBackground(QPainter* painter, const QRectF& exposed) {
     const QRect area = mapFromScene(exposed).boundingRect().adjusted(-1, -1, 1, 1);
     painter->save();
     painter->resetTransform();
-    painter->fillRect(area, Qt::black);
+    // Black around the picture; the picture itself covers the rest.
+    for (const QRect& margin : QRegion(area) - QRegion(pictureArea_))
+        painter->fillRect(margin, Qt::black);
     rescaleField();
     const Picture& field = scaled_.picture();
     const QRect shownPart = area & pictureArea_;
