@@ -16,6 +16,7 @@ set -- "${1:-build}" desktop_figures
 # games last longer and are sampled longer, so that the CPU clock's 10 ms grain stays small
 # beside what is counted.
 PLAY_SPEEDS="1 10 80"
+PLAY_RUNS=3
 sample_seconds() {
     case $1 in 1) echo 0.5 ;; 10) echo 5 ;; *) echo 10 ;; esac
 }
@@ -121,14 +122,22 @@ play_figures() {
     GAMEPID=
     set -- $(counters_between "$from" "$to")
     [ $# -eq 6 ] || fail "the game reported no counters at $speed ms ($where)"
+    [ "$4" -gt "$1" ] || fail "the game reported its counters only once at $speed ms ($where)"
     awk -v speed="$speed" -v where="$where" -v t0="$1" -v k0="$2" -v f0="$3" -v t1="$4" \
         -v k1="$5" -v f1="$6" -v cpu=$((after - before)) -v ms=$((to - from)) \
         -v hz="$CLOCK_TICKS" 'BEGIN {
             s = (t1 - t0) / 1000
-            if (s <= 0) { print "  no two counter reports in the sample"; exit }
-            printf "  %3d ms  %-11s  %6.1f ticks/s (%g)  %5.1f frames/s  %5.1f %%\n", speed, where,
-                (k1 - k0) / s, 1000 / speed, (f1 - f0) / s, 100 * cpu / hz / (ms / 1000)
+            printf "%.1f %.1f %.1f\n", (k1 - k0) / s, (f1 - f0) / s, 100 * cpu / hz / (ms / 1000)
         }'
+}
+
+# The row of one speed and place from the runs' "ticks frames cpu" lines in FILE.
+median_row() {
+    median() { cut -d' ' -f"$1" "$2" | sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+    range=$(cut -d' ' -f3 "$1" | sort -n | awk 'NR == 1 { lo = $1 } { hi = $1 } END { print lo "-" hi }')
+    printf "  %3d ms  %-11s  %6.1f ticks/s (%g)  %5.1f frames/s  %5.1f %% (%s)\n" "$2" "$3" \
+        "$(median 1 "$1")" "$(awk -v s="$2" 'BEGIN { print 1000 / s }')" "$(median 2 "$1")" \
+        "$(median 3 "$1")" "$range"
 }
 
 start_xvfb "$SCREEN"
@@ -145,9 +154,16 @@ echo "start-up to mapped window: median" \
 
 # Play at each speed, in the window and in the scaled full screen: ticks and frames shown per
 # second from the program's own counters, CPU of the game process from /proc, over the same span.
-echo "play: speed, where, ticks per second (wanted), frames shown per second, CPU of one core"
+# Each is played PLAY_RUNS times: a game left to itself plays differently each time (what it
+# catches and loses, so what it draws and which sounds it plays), most of all in a short sample.
+# The median of each figure is printed, with the CPU's range.
+echo "play: speed, where, ticks per second (wanted), frames shown per second, CPU of one core" \
+    "(median of $PLAY_RUNS games; CPU range)"
 for where in window "full screen"; do
-    for speed in $PLAY_SPEEDS; do play_figures "$where" "$speed"; done
+    for speed in $PLAY_SPEEDS; do
+        for _ in $(seq "$PLAY_RUNS"); do play_figures "$where" "$speed"; done >"$WORK/runs"
+        median_row "$WORK/runs" "$speed" "$where"
+    done
 done
 
 # A whole unattended game at the fastest speed (1 ms a tick): its peak resident memory from
