@@ -17,6 +17,15 @@ using TickTest = GameFixture;
 
 // The lifts follow the catches: rest at 200, up to 100, down to 300, down below the field at
 // 500 (where two rules take turns: 490, 500, ...), then a shuttle between -100 and 500.
+// A game just started with its objects far above the field and the creature at (x, y).
+void startWithCreatureAt(Game& game, int x, int y) {
+    game.setGameStartValues();
+    for (int i = 1; i <= 8; ++i)
+        game.state.QuarziY[i] = -100000;
+    game.state.PosizioneXVorlin = x;
+    game.state.PosizioneYVorlin = static_cast<std::int16_t>(y);
+}
+
 TEST_F(TickTest, LiftsFollowTheCatchesOfTheGame) {
     parkObjects();
     struct Phase {
@@ -155,12 +164,8 @@ TEST_F(TickTest, WalkingTurningAndTheWall) {
     for (const WalkCase& c : cases) {
         RecordingWindow quiet;
         Game fresh(quiet, sheets());
-        fresh.setGameStartValues();
+        startWithCreatureAt(fresh, c.x, c.y);
         GameState& f = fresh.state;
-        for (int i = 1; i <= 8; ++i)
-            f.QuarziY[i] = -100000;
-        f.PosizioneXVorlin = c.x;
-        f.PosizioneYVorlin = static_cast<std::int16_t>(c.y);
         f.DirezioneVorlin = c.facing;
         const int walkFrame = f.FotogrammaCamminata;
         fresh.Form_KeyDown(c.key);
@@ -187,12 +192,8 @@ TEST_F(TickTest, TheViewFollowsTheCreatureOffTheGroundFrom250To750) {
     for (const Case& c : cases) {
         RecordingWindow quiet;
         Game fresh(quiet, sheets());
-        fresh.setGameStartValues();
+        startWithCreatureAt(fresh, c.x, c.y);
         GameState& f = fresh.state;
-        for (int i = 1; i <= 8; ++i)
-            f.QuarziY[i] = -100000;
-        f.PosizioneXVorlin = c.x;
-        f.PosizioneYVorlin = static_cast<std::int16_t>(c.y);
         f.ScorrimentoX = kViewBefore;
         fresh.TimerAnimazione_Timer();
         EXPECT_EQ(f.ScorrimentoX, c.expectedView) << "x " << c.x << ", y " << c.y;
