@@ -7,6 +7,7 @@
 #include <QRegion>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QStyleOptionGraphicsItem>
 
 #include <algorithm>
 #include <cmath>
@@ -24,6 +25,23 @@ int refreshIntervalMs(const QScreen* screen) {
     // Rounded up: never more often than the display refreshes.
     return static_cast<int>(std::ceil(1000.0 / rate));
 }
+
+// The form in the scene, drawn only where one of its controls is shown: elsewhere nothing of the
+// form covers the field, so refreshing the field there costs no widget painting at all.
+class ControlsOverField : public QGraphicsProxyWidget {
+  public:
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
+               QWidget* viewport) override {
+        const QRectF exposed = option->exposedRect;
+        for (const QObject* child : widget()->children()) {
+            const auto* control = qobject_cast<const QWidget*>(child);
+            if (control && control->isVisible() && exposed.intersects(control->geometry())) {
+                QGraphicsProxyWidget::paint(painter, option, viewport);
+                return;
+            }
+        }
+    }
+};
 
 } // namespace
 
@@ -49,11 +67,10 @@ DesktopWindow::DesktopWindow(QWidget& form, const Picture& frame,
     form.setPalette(clear);
     auto* scene = new QGraphicsScene(this);
     setScene(scene);
-    proxy_ = scene->addWidget(&form, Qt::Widget);
+    proxy_ = new ControlsOverField;
+    proxy_->setWidget(&form);
+    scene->addItem(proxy_);
     proxy_->setPos(0, 0);
-    // The controls are kept drawn at the window's scale and laid over the field from there; they
-    // are drawn again only where they change, not at every refresh of the field beneath.
-    proxy_->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
     // Held in the scene, the form keeps a window of its own that is never mapped; without a
     // title, the desktop (and whoever looks for the game's window by its title) finds only this
     // one.
