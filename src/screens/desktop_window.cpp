@@ -110,9 +110,10 @@ void DesktopWindow::showNewestFrame() {
     const std::vector<PixelRect> changes = shown_.takeChanges(frame_, refreshing_());
     if (changes.empty()) return;
     ++framesShown_;
-    const bool rescaled = !scaled_.picture().empty();
+    // Before the window has a size the field is scaled whole when it is first drawn.
+    const bool fieldSized = !scaled_.picture().empty();
     for (const PixelRect& change : changes) {
-        if (rescaled) scaled_.update(shown_.picture(), change);
+        if (fieldSized) scaled_.update(shown_.picture(), change);
         viewport()->update(windowAreaOf(change));
     }
 }

@@ -39,7 +39,6 @@ class DesktopWindow : public QGraphicsView {
     // Covers the area (the whole screen, or the 640 x 480 corner of a switched screen) in the
     // desktop's full-screen state; leaving it gives back the windowed size the player chose.
     void setFullScreen(bool on, const QRect& area);
-    bool fullScreen() const { return fullScreen_; }
 
     // Where the form's picture lies in the window, in window pixels.
     QRect pictureArea() const { return pictureArea_; }

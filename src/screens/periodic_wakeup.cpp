@@ -40,10 +40,10 @@ PeriodicWakeup::~PeriodicWakeup() {
 }
 
 void PeriodicWakeup::arm(long long firstNs, long long periodNs) {
-    itimerspec spec{};
-    spec.it_value = asTimespec(firstNs);
-    spec.it_interval = asTimespec(periodNs);
-    timerfd_settime(fd_, 0, &spec, nullptr);
+    itimerspec schedule{};
+    schedule.it_value = asTimespec(firstNs);
+    schedule.it_interval = asTimespec(periodNs);
+    timerfd_settime(fd_, 0, &schedule, nullptr);
 }
 
 void PeriodicWakeup::start(int periodMs) {

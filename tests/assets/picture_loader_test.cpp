@@ -18,7 +18,7 @@ namespace {
 // bitmaps), then the rows, each padded to four bytes. When headerOnly is set only the header and
 // the first six bytes of pixels are written, a 60-byte file; the header may claim a size and a
 // compression of its own.
-struct BitmapSpec {
+struct BitmapLayout {
     int width;
     int height; // negative: rows stored top down
     bool coreHeader = false;
@@ -27,11 +27,11 @@ struct BitmapSpec {
     bool headerOnly = false;
 };
 
-std::string bitmap(const BitmapSpec& spec) {
-    const int infoSize = spec.coreHeader ? 12 : 40;
+std::string bitmap(const BitmapLayout& layout) {
+    const int infoSize = layout.coreHeader ? 12 : 40;
     const int pixelOffset = 14 + infoSize;
-    const int rowBytes = (spec.width * 24 + 31) / 32 * 4;
-    const long long rows = spec.height < 0 ? -spec.height : spec.height;
+    const int rowBytes = (layout.width * 24 + 31) / 32 * 4;
+    const long long rows = layout.height < 0 ? -layout.height : layout.height;
     std::string file;
     auto put = [&file](quint32 value, int bytes) {
         for (int i = 0; i < bytes; ++i)
@@ -42,25 +42,25 @@ std::string bitmap(const BitmapSpec& spec) {
     put(0, 4);
     put(static_cast<quint32>(pixelOffset), 4);
     put(static_cast<quint32>(infoSize), 4);
-    if (spec.coreHeader) {
-        put(static_cast<quint32>(spec.width), 2);
-        put(static_cast<quint32>(spec.height), 2);
+    if (layout.coreHeader) {
+        put(static_cast<quint32>(layout.width), 2);
+        put(static_cast<quint32>(layout.height), 2);
         put(1, 2);
         put(24, 2);
     } else {
-        put(static_cast<quint32>(spec.width), 4);
-        put(static_cast<quint32>(spec.height), 4);
+        put(static_cast<quint32>(layout.width), 4);
+        put(static_cast<quint32>(layout.height), 4);
         put(1, 2);
         put(24, 2);
-        put(spec.compression, 4);
-        put(spec.dataSize, 4);
+        put(layout.compression, 4);
+        put(layout.dataSize, 4);
         put(2835, 4);
         put(2835, 4);
         put(0, 4);
         put(0, 4);
     }
     constexpr std::size_t kFirstPixelBytes = 6;
-    file.append(spec.headerOnly ? kFirstPixelBytes : static_cast<std::size_t>(rowBytes * rows),
+    file.append(layout.headerOnly ? kFirstPixelBytes : static_cast<std::size_t>(rowBytes * rows),
                 '\x40');
     return file;
 }
@@ -87,7 +87,7 @@ class PictureLoader : public ::testing::Test {
 TEST_F(PictureLoader, WholePicturesLoadAtTheirSize) {
     struct Case {
         const char* name;
-        BitmapSpec spec;
+        BitmapLayout layout;
         int width;
         int height;
     };
@@ -99,7 +99,7 @@ TEST_F(PictureLoader, WholePicturesLoadAtTheirSize) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const LoadedPicture loaded = loadPicture(write("whole.kpb", bitmap(c.spec)));
+        const LoadedPicture loaded = loadPicture(write("whole.kpb", bitmap(c.layout)));
         ASSERT_TRUE(loaded) << loaded.error.toStdString();
         EXPECT_EQ(loaded.picture->width, c.width);
         EXPECT_EQ(loaded.picture->height, c.height);

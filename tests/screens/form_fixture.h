@@ -42,6 +42,17 @@ class FormFixture : public ::testing::Test {
     }
 
     QString caption(const std::string& control) const { return form->controls().caption(control); }
+    GameState& state() { return form->game().state; }
+
+    // The next tick catches the banana that reaches the scheme's quota: it lies where the
+    // creature stands.
+    void passTheSchemeOnTheNextTick() {
+        GameState& s = state();
+        s.CarichePrese = s.CaricheObiettivo - 1;
+        form->controls().setCaption("BananePrese", QString::number(s.CarichePrese));
+        s.BananaX = s.PosizioneXVorlin + 16;
+        s.BananaY = s.PosizioneYVorlin + 21;
+    }
     bool visible(const std::string& control) const { return form->controls().visible(control); }
 
     QTemporaryDir scratch;

@@ -18,8 +18,6 @@ class GameStart : public FormFixture {
         load();
     }
 
-    GameState& state() { return form->game().state; }
-
     void startGame(const char* name) {
         form->controls().textBox("NomeGiocatore")->setText(name);
         ASSERT_TRUE(form->clickControl("PulsanteStart"));

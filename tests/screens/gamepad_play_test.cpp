@@ -66,7 +66,6 @@ class GamepadPlay : public FormFixture {
         QApplication::sendEvent(first ? first : form.get(), &event);
     }
 
-    GameState& state() { return form->game().state; }
     bool animationOn() const { return form->timer("TimerAnimazione").enabled(); }
 
     std::optional<GamepadInput> gamepad;
@@ -159,12 +158,8 @@ TEST_F(GamepadPlay, ControllersComeAndGoDuringATransitionWhoseKeysDoNothing) {
     auto first = std::make_unique<VirtualPad>();
     poll();
 
-    // The next banana reaches the quota: it lies where the creature stands.
+    passTheSchemeOnTheNextTick();
     GameState& s = state();
-    s.CarichePrese = s.CaricheObiettivo - 1;
-    form->controls().setCaption("BananePrese", QString::number(s.CarichePrese));
-    s.BananaX = s.PosizioneXVorlin + 16;
-    s.BananaY = s.PosizioneYVorlin + 21;
     clock.fireNext(); // the tick that catches it
     clock.fireNext(); // the first darkness frame
     ASSERT_EQ(s.TransizioneInCorso, 1);

@@ -25,17 +25,6 @@ class LateKeys : public FormFixture {
         clock.advance(80); // the first tick
     }
 
-    GameState& state() { return form->game().state; }
-
-    // The next tick catches the banana that reaches the scheme's quota.
-    void passTheSchemeOnTheNextTick() {
-        GameState& s = state();
-        s.CarichePrese = s.CaricheObiettivo - 1;
-        form->controls().setCaption("BananePrese", QString::number(s.CarichePrese));
-        s.BananaX = s.PosizioneXVorlin + 16;
-        s.BananaY = s.PosizioneYVorlin + 21;
-    }
-
     // The next tick loses an object with one energy left: 3 charges and 57 objects, 3057 points.
     void spendTheLastEnergyOnTheNextTick() {
         GameState& s = state();

@@ -22,15 +22,9 @@ class Transitions : public FormFixture {
         clock.advance(80); // the first tick
     }
 
-    GameState& state() { return form->game().state; }
-
-    // The next banana reaches the quota: it lies where the creature stands.
+    // The next banana reaches the quota and the tick catches it.
     void catchTheQuotaBanana() {
-        GameState& s = state();
-        s.CarichePrese = s.CaricheObiettivo - 1;
-        form->controls().setCaption("BananePrese", QString::number(s.CarichePrese));
-        s.BananaX = s.PosizioneXVorlin + 16;
-        s.BananaY = s.PosizioneYVorlin + 21;
+        passTheSchemeOnTheNextTick();
         clock.fireNext(); // the tick that catches it
         ASSERT_FALSE(form->timer("TimerAnimazione").enabled());
         ASSERT_TRUE(form->timer("IntervalloSchemiApertura").enabled());
