@@ -1,5 +1,6 @@
 #pragma once
 
+#include "changed_areas.h"
 #include "masked_draw.h"
 #include "picture.h"
 #include "sprite_runs.h"
@@ -11,13 +12,17 @@
 namespace vorlin {
 
 // The game's persistent picture: a frame, the background it is cleared to, and the masked draws
-// into it. A clear puts the background back only where something was drawn since the previous
-// clear, which leaves the frame exactly as a full copy of the background would.
+// into it. The draws from the sheets after a clear are listed, and the frame is brought up to
+// date when it is looked at: only where the new list differs from the list the frame was made
+// of is the background put back and drawn over, which leaves the frame exactly as a full copy of
+// the background and every draw would. A tick that moves a few sprites over still scenery
+// costs those sprites; a tick nobody looks at before the next clear costs nothing.
 class FrameCanvas {
   public:
     FrameCanvas(int width, int height);
 
-    const Picture& frame() const { return frame_; }
+    // The frame as the draws so far make it.
+    const Picture& frame();
     const Picture& background() const { return background_; }
     // The next clear copies the whole of the new background.
     void setBackground(const Picture& picture);
@@ -33,7 +38,7 @@ class FrameCanvas {
     // Masked draw from a sprite sheet that stays the same until forgetSheets(): its runs are
     // those read by prepareSheet(), or read at its first draw when it was not prepared.
     void drawSheet(const SpritePair& sheet, int sx, int sy, int w, int h, int dx, int dy);
-    // Masked draw from a picture that may change between draws (the pause sign).
+    // Masked draw from a picture that may change between draws (the pause sign), at once.
     void drawPicture(const SpritePair& picture, int sx, int sy, int w, int h, int dx, int dy);
     // The sheets may have been replaced: read them afresh, and clear the whole frame next time.
     void forgetSheets();
@@ -43,24 +48,32 @@ class FrameCanvas {
     FrameWrites takeWrites();
 
   private:
-    // A rectangle drawn since the last clear; without runs the whole rectangle is restored.
-    struct DrawnArea {
-        ClippedDraw where;
-        const SpriteRuns* runs;
-    };
-    // Beyond this many draws between two clears the next clear copies the whole background.
-    static constexpr std::size_t kMaxRememberedDraws = 64;
+    // Beyond this many draws in one list the frame is brought up to date at once and drawn
+    // into directly; beyond it again the next clear copies the whole background.
+    static constexpr std::size_t kMaxListedDraws = 256;
     // Beyond this many written areas between two refreshes the whole frame counts as written.
     static constexpr std::size_t kMaxListedWrites = 1024;
 
     const SpriteRuns& runsOf(const SpritePair& sheet);
-    void remember(const ClippedDraw& where, const SpriteRuns* runs);
-    void noteWritten(const ClippedDraw& where);
+    bool backgroundCoversFrame() const;
+    // Brings the frame up to date with the draws listed since the last clear.
+    void drawListed();
+    void redrawWhole();
+    // Puts the background back in the area (within the part it covers) and draws every listed
+    // draw that meets it, cut to it.
+    void redrawWithin(const PixelRect& area, bool restoreBackground);
+    // A draw straight into the frame, with no clear pending.
+    void drawNow(const SheetDraw& draw);
+    void noteWritten(const PixelRect& area);
 
     Picture frame_;
     Picture background_;
     std::vector<std::pair<const SpritePair*, std::unique_ptr<SpriteRuns>>> sheetRuns_;
-    std::vector<DrawnArea> drawnSinceClear_;
+    // The draws the frame is made of, over the background, since its last clear.
+    std::vector<SheetDraw> drawn_;
+    // The draws since the last clear, while the frame does not show them yet.
+    std::vector<SheetDraw> listed_;
+    bool cleared_ = false;
     bool wholeFrameStale_ = true;
     FrameWrites writes_;
 };

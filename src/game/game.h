@@ -30,7 +30,7 @@ class Game {
     RandomSource random;
 
     // The picture the window shows.
-    const Picture& frame() const { return canvas_.frame(); }
+    const Picture& frame() { return canvas_.frame(); }
     // What was written into the frame since the last call: all a display refresh must look at.
     FrameWrites takeFrameWrites() { return canvas_.takeWrites(); }
     // The current scheme's background; the window loads it. The next clear shows all of it.

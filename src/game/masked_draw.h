@@ -15,6 +15,7 @@ struct ClippedDraw {
     int dy = 0;
 
     bool empty() const { return w <= 0 || h <= 0; }
+    bool operator==(const ClippedDraw&) const = default;
 };
 
 // Clips the rectangle (sx, sy, w, h) of the pair, drawn at (dx, dy), to both source pictures and
