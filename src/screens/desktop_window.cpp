@@ -3,6 +3,7 @@
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGuiApplication>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
 #include <QResizeEvent>
@@ -26,24 +27,34 @@ int refreshIntervalMs(const QScreen* screen) {
     return static_cast<int>(std::ceil(1000.0 / rate));
 }
 
-// The form in the scene, drawn only where one of its controls is shown: elsewhere nothing of the
-// form covers the field, so refreshing the field there costs no widget painting at all.
+} // namespace
+
+// The form in the scene, drawn only where one of its controls is shown and the window is being
+// painted: elsewhere nothing of the form covers the field, so refreshing the field there costs no
+// widget painting at all. The view joins all that changed since the last refresh into one
+// paint, whose bounds may span the whole form (a sprite in the field, a caption in the status
+// row); only the controls inside the painted parts themselves are drawn.
 class ControlsOverField : public QGraphicsProxyWidget {
   public:
-    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option,
-               QWidget* viewport) override {
-        const QRectF exposed = option->exposedRect;
+    // The parts of the form being painted, in form pixels.
+    void setPaintedParts(const QRegion& parts) { paintedParts_ = parts; }
+
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) override {
+        if (!widget() || !widget()->isVisible()) return;
+        QRegion shownControls;
         for (const QObject* child : widget()->children()) {
             const auto* control = qobject_cast<const QWidget*>(child);
-            if (control && control->isVisible() && exposed.intersects(control->geometry())) {
-                QGraphicsProxyWidget::paint(painter, option, viewport);
-                return;
-            }
+            if (control && control->isVisible()) shownControls += control->geometry();
         }
+        const QRegion parts =
+            shownControls & paintedParts_ & option->exposedRect.toAlignedRect() & rect().toRect();
+        if (parts.isEmpty()) return;
+        widget()->render(painter, parts.boundingRect().topLeft(), parts);
     }
-};
 
-} // namespace
+  private:
+    QRegion paintedParts_;
+};
 
 DesktopWindow::DesktopWindow(QWidget& form, const Picture& frame,
                              std::function<FrameWrites()> refreshing)
@@ -169,6 +180,15 @@ QRect DesktopWindow::windowAreaOf(const PixelRect& framePixels) const {
     const QRectF logical(screen.x / ratio, screen.y / ratio, screen.width / ratio,
                          screen.height / ratio);
     return logical.translated(pictureArea_.topLeft()).toAlignedRect();
+}
+
+void DesktopWindow::paintEvent(QPaintEvent* event) {
+    // In form pixels, a pixel wider on every side for the rounding of the scale.
+    QRegion parts;
+    for (const QRect& painted : event->region())
+        parts += mapToScene(painted).boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
+    proxy_->setPaintedParts(parts);
+    QGraphicsView::paintEvent(event);
 }
 
 void DesktopWindow::drawBackground(QPainter* painter, const QRectF& exposed) {

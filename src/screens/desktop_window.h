@@ -11,9 +11,9 @@
 #include <cstdint>
 #include <functional>
 
-class QGraphicsProxyWidget;
-
 namespace vorlin {
+
+class ControlsOverField;
 
 // The game's window on the desktop. It shows the 640 x 480 form, field and controls together,
 // scaled to the largest size that fits with its 4 : 3 shape kept, centred on black: a grown or
@@ -47,6 +47,7 @@ class DesktopWindow : public QGraphicsView {
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void drawBackground(QPainter* painter, const QRectF& exposed) override;
 
   private:
@@ -58,7 +59,7 @@ class DesktopWindow : public QGraphicsView {
     QWidget& form_;
     const Picture& frame_;
     std::function<FrameWrites()> refreshing_;
-    QGraphicsProxyWidget* proxy_ = nullptr;
+    ControlsOverField* proxy_ = nullptr;
     ShownFrame shown_;
     ScaledFrame scaled_;
     QTimer refresh_;
