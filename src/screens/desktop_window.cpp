@@ -183,34 +183,39 @@ QRect DesktopWindow::windowAreaOf(const PixelRect& framePixels) const {
 }
 
 void DesktopWindow::paintEvent(QPaintEvent* event) {
+    paintedRegion_ = event->region();
     // In form pixels, a pixel wider on every side for the rounding of the scale.
     QRegion parts;
-    for (const QRect& painted : event->region())
+    for (const QRect& painted : paintedRegion_)
         parts += mapToScene(painted).boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
     proxy_->setPaintedParts(parts);
     QGraphicsView::paintEvent(event);
 }
 
 void DesktopWindow::drawBackground(QPainter* painter, const QRectF& exposed) {
-    // In window pixels from here on.
+    // In window pixels from here on. The exposed rectangle bounds all that changed since the
+    // last refresh; only the parts being painted are drawn, each on its own, so that a sprite
+    // at the top and a caption at the bottom do not cost the whole field between them.
     const QRect area = mapFromScene(exposed).boundingRect().adjusted(-1, -1, 1, 1);
+    const QRegion painted = paintedRegion_ & area;
     painter->save();
     painter->resetTransform();
     // Black around the picture; the picture itself covers the rest.
-    for (const QRect& margin : QRegion(area) - QRegion(pictureArea_))
+    for (const QRect& margin : painted - QRegion(pictureArea_))
         painter->fillRect(margin, Qt::black);
     rescaleField();
     const Picture& field = scaled_.picture();
-    const QRect shownPart = area & pictureArea_;
-    if (!field.empty() && !shownPart.isEmpty()) {
+    if (!field.empty()) {
         QImage image(reinterpret_cast<const uchar*>(field.pixels.data()), field.width, field.height,
                      field.width * 4, QImage::Format_RGB32);
         const qreal ratio = devicePixelRatioF();
         image.setDevicePixelRatio(ratio);
-        const QRect from = shownPart.translated(-pictureArea_.topLeft());
-        painter->drawImage(QRectF(shownPart), image,
-                           QRectF(from.x() * ratio, from.y() * ratio, from.width() * ratio,
-                                  from.height() * ratio));
+        for (const QRect& shownPart : painted& pictureArea_) {
+            const QRect from = shownPart.translated(-pictureArea_.topLeft());
+            painter->drawImage(QRectF(shownPart), image,
+                               QRectF(from.x() * ratio, from.y() * ratio, from.width() * ratio,
+                                      from.height() * ratio));
+        }
     }
     painter->restore();
 }

@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QGraphicsView>
+#include <QRegion>
 #include <QTimer>
 
 #include <cstdint>
@@ -67,6 +68,8 @@ class DesktopWindow : public QGraphicsView {
     QElapsedTimer lastRefresh_;
     bool framePending_ = false;
     QRect pictureArea_;
+    // The part of the window the paint under way covers.
+    QRegion paintedRegion_;
     QSize windowedSize_;
     bool fullScreen_ = false;
     std::uint64_t framesShown_ = 0;
