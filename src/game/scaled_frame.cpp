@@ -74,6 +74,11 @@ void ScaledFrame::update(const Picture& source, const PixelRect& area) {
             continue;
         }
         const std::uint32_t* in = source.row(sourceRow_[y]);
+        // At the frame's own width every screen column shows the frame column of its number.
+        if (scaled_.width == source.width) {
+            std::memcpy(out, in + screen.x, rowBytes);
+            continue;
+        }
         const int* column = sourceColumn_.data() + screen.x;
         for (int x = 0; x < screen.width; ++x)
             out[x] = in[column[x]];
