@@ -7,14 +7,6 @@ namespace vorlin {
 
 namespace {
 
-PixelRect areaOf(const ClippedDraw& where) {
-    return {where.dx, where.dy, where.w, where.h};
-}
-
-long long pixelsIn(const PixelRect& r) {
-    return static_cast<long long>(r.width) * r.height;
-}
-
 PixelRect bounds(const PixelRect& a, const PixelRect& b) {
     const int left = std::min(a.x, b.x);
     const int top = std::min(a.y, b.y);
@@ -35,7 +27,7 @@ void joinOverlapping(std::vector<PixelRect>& areas) {
             for (std::size_t j = i + 1; j < areas.size() && !joined; ++j) {
                 const PixelRect both = bounds(areas[i], areas[j]);
                 if (!overlap(areas[i], areas[j]) ||
-                    pixelsIn(both) > pixelsIn(areas[i]) + pixelsIn(areas[j]))
+                    both.pixels() > areas[i].pixels() + areas[j].pixels())
                     continue;
                 areas[i] = both;
                 areas.erase(areas.begin() + static_cast<std::ptrdiff_t>(j));
@@ -93,9 +85,9 @@ std::vector<PixelRect> changedAreas(std::span<const SheetDraw> before,
 
     std::vector<PixelRect> areas;
     for (std::size_t i = 0; i < middleBefore.size(); ++i)
-        if (!pairedBefore[i]) areas.push_back(areaOf(middleBefore[i].where));
+        if (!pairedBefore[i]) areas.push_back(middleBefore[i].where.target());
     for (std::size_t j = 0; j < middleAfter.size(); ++j)
-        if (!pairedAfter[j]) areas.push_back(areaOf(middleAfter[j].where));
+        if (!pairedAfter[j]) areas.push_back(middleAfter[j].where.target());
     joinOverlapping(areas);
     return areas;
 }

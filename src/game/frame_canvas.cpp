@@ -7,10 +7,6 @@ namespace vorlin {
 
 namespace {
 
-PixelRect areaOf(const ClippedDraw& where) {
-    return {where.dx, where.dy, where.w, where.h};
-}
-
 // The common part of two rectangles, or an empty one.
 PixelRect intersected(const PixelRect& a, const PixelRect& b) {
     const int left = std::max(a.x, b.x);
@@ -23,7 +19,7 @@ PixelRect intersected(const PixelRect& a, const PixelRect& b) {
 
 // The part of the draw that lies inside the area, or an empty draw.
 ClippedDraw cutTo(const ClippedDraw& where, const PixelRect& area) {
-    const PixelRect inside = intersected(areaOf(where), area);
+    const PixelRect inside = intersected(where.target(), area);
     if (inside.empty()) return {};
     return {where.sx + (inside.x - where.dx),
             where.sy + (inside.y - where.dy),
@@ -31,10 +27,6 @@ ClippedDraw cutTo(const ClippedDraw& where, const PixelRect& area) {
             inside.height,
             inside.x,
             inside.y};
-}
-
-long long pixelsIn(const PixelRect& r) {
-    return static_cast<long long>(r.width) * r.height;
 }
 
 } // namespace
@@ -90,7 +82,7 @@ void FrameCanvas::drawPicture(const SpritePair& picture, int sx, int sy, int w, 
 
 void FrameCanvas::drawNow(const SheetDraw& draw) {
     if (draw.runs) draw.runs->draw(frame_, *draw.sheet, draw.where);
-    noteWritten(areaOf(draw.where));
+    noteWritten(draw.where.target());
     if (wholeFrameStale_) return;
     if (drawn_.size() == kMaxListedDraws) {
         drawn_.clear();
@@ -114,9 +106,9 @@ void FrameCanvas::drawListed() {
         long long pixels = 0;
         for (PixelRect& area : areas) {
             area = intersected(area, covered);
-            pixels += pixelsIn(area);
+            pixels += area.pixels();
         }
-        if (pixels >= pixelsIn(covered)) {
+        if (pixels >= covered.pixels()) {
             redrawWhole();
         } else {
             for (const PixelRect& area : areas)

@@ -15,6 +15,8 @@ struct ClippedDraw {
     int dy = 0;
 
     bool empty() const { return w <= 0 || h <= 0; }
+    // The frame pixels the draw covers.
+    PixelRect target() const { return {dx, dy, w, h}; }
     bool operator==(const ClippedDraw&) const = default;
 };
 

@@ -35,6 +35,7 @@ struct PixelRect {
     bool empty() const { return width <= 0 || height <= 0; }
     int right() const { return x + width; }
     int bottom() const { return y + height; }
+    long long pixels() const { return static_cast<long long>(width) * height; }
     bool operator==(const PixelRect&) const = default;
 };
 
