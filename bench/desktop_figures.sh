@@ -16,7 +16,7 @@ set -- "${1:-build}" desktop_figures
 # games last longer and are sampled longer, so that the CPU clock's 10 ms grain stays small
 # beside what is counted.
 PLAY_SPEEDS="1 10 80"
-PLAY_RUNS=3
+PLAY_RUNS=5
 sample_seconds() {
     case $1 in 1) echo 0.5 ;; 10) echo 5 ;; *) echo 10 ;; esac
 }
@@ -140,6 +140,8 @@ median_row() {
         "$(median 3 "$1")" "$range"
 }
 
+# What else the machine was doing: the figures are only comparable on an otherwise idle machine.
+echo "load average at the start: $(cut -d' ' -f1-3 /proc/loadavg)"
 start_xvfb "$SCREEN"
 start_sound_server
 hold_display_open
@@ -178,3 +180,4 @@ wait_until 10 "the record panel" bar_shown
 quit_with_escape
 peak_kb=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$WORK/time.txt")
 echo "peak resident memory of a whole game: $peak_kb kB"
+echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
