@@ -13,13 +13,16 @@ constexpr qint64 kMicrosecondsPerMillisecond = 1'000;
 // much, so every sound, with its tail of silence, must be longer.
 constexpr int kBufferMilliseconds = 100;
 static_assert(kBufferMilliseconds < SoundVoice::kTailMilliseconds);
+// How much later than its length a sound may end, the server's delays together (a wireless
+// headset alone may add a quarter of a second).
+constexpr int kLongestServerDelayMilliseconds = 2000;
 
 } // namespace
 
-SoundVoice::SoundVoice(QObject* parent) : QObject(parent), soundEnd_(this) {
-    soundEnd_.setSingleShot(true);
-    soundEnd_.setTimerType(Qt::PreciseTimer);
-    connect(&soundEnd_, &QTimer::timeout, this, &SoundVoice::stop);
+SoundVoice::SoundVoice(QObject* parent) : QObject(parent), latestEnd_(this) {
+    latestEnd_.setSingleShot(true);
+    latestEnd_.setTimerType(Qt::PreciseTimer);
+    connect(&latestEnd_, &QTimer::timeout, this, &SoundVoice::stop);
 }
 
 SoundVoice::~SoundVoice() {
@@ -47,23 +50,37 @@ bool SoundVoice::play(const PcmSound& sound) {
         stop();
         return false;
     }
-    soundEnd_.start(static_cast<int>(sound.durationMicroseconds() / kMicrosecondsPerMillisecond));
+    // The server reports when it has played everything; should that news never come, the
+    // stream is closed anyway once the sound has had ample time.
+    latestEnd_.start(static_cast<int>(sound.durationMicroseconds() / kMicrosecondsPerMillisecond) +
+                     kLongestServerDelayMilliseconds);
     return true;
 }
 
 void SoundVoice::stop() {
     playing_ = false;
-    soundEnd_.stop();
+    latestEnd_.stop();
     if (sink_ && sink_->state() != QAudio::StoppedState) sink_->stop();
 }
 
 void SoundVoice::onStateChanged(QAudio::State state) {
-    if (!playing_ || state != QAudio::StoppedState || sink_->error() == QAudio::NoError) return;
-    // The output reports from inside its own work: it is stopped or replaced only once that work
-    // has returned.
+    if (!playing_) return; // our own stop
+    // The output reports from inside its own work, and the end of a sound from the server's
+    // thread: the voice acts on the news only once that work has returned, and only if it still
+    // concerns the sound playing.
     const quint64 sound = soundsStarted_;
-    QMetaObject::invokeMethod(
-        this, [this, sound] { reportFailure(sound); }, Qt::QueuedConnection);
+    if (state == QAudio::IdleState) {
+        QMetaObject::invokeMethod(
+            this, [this, sound] { stopWhenPlayedOut(sound); }, Qt::QueuedConnection);
+    } else if (state == QAudio::StoppedState && sink_->error() != QAudio::NoError) {
+        QMetaObject::invokeMethod(
+            this, [this, sound] { reportFailure(sound); }, Qt::QueuedConnection);
+    }
+}
+
+void SoundVoice::stopWhenPlayedOut(quint64 sound) {
+    // Idle also when the stream has just been opened, before the sound is handed over.
+    if (playing_ && sound == soundsStarted_ && sink_->state() == QAudio::IdleState) stop();
 }
 
 void SoundVoice::reportFailure(quint64 sound) {

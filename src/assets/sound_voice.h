@@ -13,9 +13,9 @@ class PcmSound;
 
 // The one voice the game's sounds play on: an audio output stream, opened for a sound when it
 // starts and closed as soon as the sound has been heard, so that nothing runs between sounds.
-// The whole sound is handed to the sound server at once; the voice's thread only wakes again to
-// close the stream. The output is kept while the sounds share its format. A new sound cuts the
-// one playing.
+// The whole sound is handed to the sound server at once; the voice's thread wakes again only
+// when the server has played it out, to close the stream. The output is kept while the sounds
+// share its format. A new sound cuts the one playing.
 class SoundVoice : public QObject {
     Q_OBJECT
 
@@ -24,16 +24,15 @@ class SoundVoice : public QObject {
     ~SoundVoice() override;
 
     // Starts SOUND from its beginning. False when the audio output refuses it at once. The
-    // sound must end in at least kTailMilliseconds of silence: the server starts a stream only
-    // once it holds a little of it, and the stream is closed when the whole sound has had the
-    // time to play, of which the silence is the margin for the server's own delay.
+    // sound must end in at least kTailMilliseconds of silence: the server starts playing a
+    // stream only once it holds a little of it.
     bool play(const PcmSound& sound);
     // Cuts the sound playing, if any, and closes the stream.
     void stop();
     // True from a sound's start until its stream is closed.
     bool isPlaying() const { return playing_; }
 
-    static constexpr int kTailMilliseconds = 200;
+    static constexpr int kTailMilliseconds = 150;
 
   signals:
     // The audio output failed while a sound was playing; the stream is closed.
@@ -42,10 +41,11 @@ class SoundVoice : public QObject {
   private:
     QAudioSink* sinkFor(const QAudioFormat& format);
     void onStateChanged(QAudio::State state);
+    void stopWhenPlayedOut(quint64 sound);
     void reportFailure(quint64 sound);
 
     QAudioSink* sink_ = nullptr;
-    QTimer soundEnd_;
+    QTimer latestEnd_;
     bool playing_ = false;
     // Counts the sounds started, so that news about one sound is not taken for the next.
     quint64 soundsStarted_ = 0;
