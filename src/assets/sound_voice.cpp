@@ -21,7 +21,6 @@ constexpr int kLongestServerDelayMilliseconds = 2000;
 
 SoundVoice::SoundVoice(QObject* parent) : QObject(parent), latestEnd_(this) {
     latestEnd_.setSingleShot(true);
-    latestEnd_.setTimerType(Qt::PreciseTimer);
     connect(&latestEnd_, &QTimer::timeout, this, &SoundVoice::stop);
 }
 
