@@ -1,40 +1,44 @@
 #pragma once
 
+#include "pcm_sound.h"
+#include "sound_voice.h"
+
 #include <QHash>
 #include <QObject>
-#include <QTemporaryDir>
+#include <QSet>
 
 #include <string>
-
-class QSoundEffect;
 
 namespace vorlin {
 
 // Plays the game's sounds: asynchronous, one at a time, a new sound stops the one playing.
 // A file that is missing or is not a playable WAVE plays a built-in default sound instead, and
-// so does one that the sound system cannot load after all: a sound request is never silent and
-// never an error.
+// so does one that the audio output refuses: a sound request is never silent and never an
+// error. Each file is read once, at its first play, and its samples kept for the next ones.
 class SoundPlayer : public QObject {
   public:
     explicit SoundPlayer(QObject* parent = nullptr);
-    ~SoundPlayer() override;
 
     void play(const std::string& path);
 
-    // The file that plays for a sound path: the path itself, or the built-in default sound
-    // once the file has been found unplayable. Empty before the path's first play.
-    QString sourceFor(const std::string& path) const;
+    // True when the default sound plays for PATH in place of its file; false before the path's
+    // first play.
+    bool playsDefaultFor(const std::string& path) const;
+    // True while a sound is being played; between sounds nothing runs.
+    bool isPlaying() const { return voice_.isPlaying(); }
 
   private:
-    QSoundEffect* effectFor(const QString& path);
-    QString defaultSoundPath();
-    // The sound system could not load the file: the effect plays the default sound instead.
-    void fallBackToDefault(QSoundEffect* effect);
+    // The sound kept for PATH, read from the file at the first play.
+    const PcmSound& soundFor(const QString& path);
+    void playDefaultFor(const QString& path);
+    // The audio output failed on the sound playing: from now on its path plays the default.
+    void onVoiceFailed();
 
-    QHash<QString, QSoundEffect*> effects_;
-    QSoundEffect* playing_ = nullptr;
-    QTemporaryDir scratch_;
-    QString defaultPath_;
+    QHash<QString, PcmSound> sounds_; // each ending in the voice's tail of silence
+    QSet<QString> playingDefault_;
+    const PcmSound defaultSound_;
+    SoundVoice voice_;
+    QString playingPath_;
 };
 
 } // namespace vorlin
