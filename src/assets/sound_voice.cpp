@@ -4,13 +4,17 @@
 
 #include <QAudioSink>
 
+#include <algorithm>
+
 namespace vorlin {
 
 namespace {
 
 constexpr qint64 kMicrosecondsPerMillisecond = 1'000;
-// The stream's buffer at the sound server. The server starts playing once it holds about this
-// much, so every sound, with its tail of silence, must be longer.
+// The least buffer of the stream at the sound server. The buffer holds the whole sound, so that
+// the server asks for nothing more while it plays it (a small buffer had the server's thread
+// woken every few milliseconds for room the sound never fills). The server starts playing once
+// the buffer is full, so every sound, with its tail of silence, must be longer than this.
 constexpr int kBufferMilliseconds = 100;
 static_assert(kBufferMilliseconds < SoundVoice::kTailMilliseconds);
 // How much later than its length a sound may end, the server's delays together (a wireless
@@ -32,8 +36,6 @@ QAudioSink* SoundVoice::sinkFor(const QAudioFormat& format) {
     if (sink_ && sink_->format() == format) return sink_;
     delete sink_;
     sink_ = new QAudioSink(format, this);
-    sink_->setBufferSize(
-        format.bytesForDuration(kBufferMilliseconds * kMicrosecondsPerMillisecond));
     connect(sink_, &QAudioSink::stateChanged, this, &SoundVoice::onStateChanged);
     return sink_;
 }
@@ -41,6 +43,9 @@ QAudioSink* SoundVoice::sinkFor(const QAudioFormat& format) {
 bool SoundVoice::play(const PcmSound& sound) {
     stop();
     QAudioSink* sink = sinkFor(sound.format());
+    sink->setBufferSize(std::max<qsizetype>(
+        sound.format().bytesForDuration(kBufferMilliseconds * kMicrosecondsPerMillisecond),
+        sound.samples().size()));
     ++soundsStarted_;
     playing_ = true;
     QIODevice* stream = sink->start();
