@@ -184,10 +184,11 @@ QRect DesktopWindow::windowAreaOf(const PixelRect& framePixels) const {
 
 void DesktopWindow::paintEvent(QPaintEvent* event) {
     paintedRegion_ = event->region();
-    // In form pixels, a pixel wider on every side for the rounding of the scale.
+    // In form pixels: every form pixel that shows in the painted parts, and no more, so that a
+    // sprite at the bottom of the field does not repaint the status row below it.
     QRegion parts;
     for (const QRect& painted : paintedRegion_)
-        parts += mapToScene(painted).boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
+        parts += mapToScene(painted).boundingRect().toAlignedRect();
     proxy_->setPaintedParts(parts);
     QGraphicsView::paintEvent(event);
 }
