@@ -211,7 +211,8 @@ void DesktopWindow::drawBackground(QPainter* painter, const QRectF& exposed) {
                      field.width * 4, QImage::Format_RGB32);
         const qreal ratio = devicePixelRatioF();
         image.setDevicePixelRatio(ratio);
-        for (const QRect& shownPart : painted& pictureArea_) {
+        const QRegion shownParts = painted & pictureArea_;
+        for (const QRect& shownPart : shownParts) {
             const QRect from = shownPart.translated(-pictureArea_.topLeft());
             painter->drawImage(QRectF(shownPart), image,
                                QRectF(from.x() * ratio, from.y() * ratio, from.width() * ratio,

@@ -68,4 +68,20 @@ key p
 sleep 0.5
 shot resumed_wide
 shots_identical paused_wide resumed_wide && fail "P did not resume the game in the grown window"
-echo "grown window: sharp, centred, clicks and keys at the scale"
+
+# At a fractional factor each refresh paints only the parts that changed, each on its own: after
+# a second of play they must leave exactly the picture a whole repaint of the same moment draws.
+# The key is typed as a player types it (into the window under the pointer): one sent to the
+# window itself comes with a focus change, which repaints the whole window and would hide a part
+# left unpainted.
+grow_to 1600 1200
+sleep 1
+xdotool key p
+sleep 0.3
+shot paused_fractional
+grow_to 1500 1100
+grow_to 1600 1200
+shot repainted_fractional
+shots_identical paused_fractional repainted_fractional ||
+    fail "the parts refreshed at 2.5 x differ from the whole picture repainted"
+echo "grown window: sharp, centred, refreshed exactly, clicks and keys at the scale"
