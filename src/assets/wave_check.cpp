@@ -71,9 +71,4 @@ std::optional<WaveLayout> openPlayableWave(QFile& file) {
     return std::nullopt;
 }
 
-bool isPlayableWave(const QString& path) {
-    QFile file(path);
-    return openPlayableWave(file).has_value();
-}
-
 } // namespace vorlin

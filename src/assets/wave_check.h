@@ -5,7 +5,6 @@
 #include <optional>
 
 class QFile;
-class QString;
 
 namespace vorlin {
 
@@ -25,8 +24,5 @@ struct WaveLayout {
 // real sounds, followed by at least one whole sample. Reads only the chunk headers; never blocks
 // on a pipe or a device.
 std::optional<WaveLayout> openPlayableWave(QFile& file);
-
-// True when the file at PATH is such a WAVE.
-bool isPlayableWave(const QString& path);
 
 } // namespace vorlin

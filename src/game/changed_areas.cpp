@@ -14,10 +14,6 @@ PixelRect bounds(const PixelRect& a, const PixelRect& b) {
             std::max(a.bottom(), b.bottom()) - top};
 }
 
-bool overlap(const PixelRect& a, const PixelRect& b) {
-    return a.x < b.right() && b.x < a.right() && a.y < b.bottom() && b.y < a.bottom();
-}
-
 // Joins two overlapping rectangles into their bounds whenever the bounds hold no more pixels
 // than the two together: a sprite that moved a little is one rectangle, not two.
 void joinOverlapping(std::vector<PixelRect>& areas) {
@@ -26,7 +22,7 @@ void joinOverlapping(std::vector<PixelRect>& areas) {
         for (std::size_t i = 0; i < areas.size() && !joined; ++i)
             for (std::size_t j = i + 1; j < areas.size() && !joined; ++j) {
                 const PixelRect both = bounds(areas[i], areas[j]);
-                if (!overlap(areas[i], areas[j]) ||
+                if (intersected(areas[i], areas[j]).empty() ||
                     both.pixels() > areas[i].pixels() + areas[j].pixels())
                     continue;
                 areas[i] = both;

@@ -1,21 +1,10 @@
 #include "frame_canvas.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace vorlin {
 
 namespace {
-
-// The common part of two rectangles, or an empty one.
-PixelRect intersected(const PixelRect& a, const PixelRect& b) {
-    const int left = std::max(a.x, b.x);
-    const int top = std::max(a.y, b.y);
-    const int right = std::min(a.right(), b.right());
-    const int bottom = std::min(a.bottom(), b.bottom());
-    if (right <= left || bottom <= top) return {};
-    return {left, top, right - left, bottom - top};
-}
 
 // The part of the draw that lies inside the area, or an empty draw.
 ClippedDraw cutTo(const ClippedDraw& where, const PixelRect& area) {
@@ -133,10 +122,7 @@ void FrameCanvas::redrawWhole() {
 
 void FrameCanvas::redrawWithin(const PixelRect& area, bool restoreBackground) {
     if (area.empty()) return;
-    if (restoreBackground)
-        for (int y = area.y; y < area.bottom(); ++y)
-            std::memcpy(frame_.row(y) + area.x, background_.row(y) + area.x,
-                        static_cast<std::size_t>(area.width) * 4);
+    if (restoreBackground) copyArea(frame_, background_, area);
     for (const SheetDraw& draw : listed_) {
         const ClippedDraw part = cutTo(draw.where, area);
         if (!part.empty()) draw.runs->draw(frame_, *draw.sheet, part);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace vorlin {
@@ -38,6 +40,23 @@ struct PixelRect {
     long long pixels() const { return static_cast<long long>(width) * height; }
     bool operator==(const PixelRect&) const = default;
 };
+
+// The common part of two rectangles, or an empty one.
+inline PixelRect intersected(const PixelRect& a, const PixelRect& b) {
+    const int left = std::max(a.x, b.x);
+    const int top = std::max(a.y, b.y);
+    const int right = std::min(a.right(), b.right());
+    const int bottom = std::min(a.bottom(), b.bottom());
+    if (right <= left || bottom <= top) return {};
+    return {left, top, right - left, bottom - top};
+}
+
+// Copies an area of one picture into the same place of another of the same size.
+inline void copyArea(Picture& to, const Picture& from, const PixelRect& area) {
+    const std::size_t bytes = static_cast<std::size_t>(area.width) * sizeof(std::uint32_t);
+    for (int row = area.y; row < area.bottom(); ++row)
+        std::memcpy(to.row(row) + area.x, from.row(row) + area.x, bytes);
+}
 
 // The areas of a frame written since some moment, or the whole frame when they are not known
 // one by one.

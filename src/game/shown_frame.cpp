@@ -15,12 +15,6 @@ bool tileChanged(const Picture& a, const Picture& b, int x, int y, int width, in
     return false;
 }
 
-void copyArea(Picture& to, const Picture& from, const PixelRect& area) {
-    const std::size_t bytes = static_cast<std::size_t>(area.width) * sizeof(std::uint32_t);
-    for (int row = area.y; row < area.bottom(); ++row)
-        std::memcpy(to.row(row) + area.x, from.row(row) + area.x, bytes);
-}
-
 // Which tiles the written areas meet, a row of tiles after another; all of them when the areas
 // are not known.
 std::vector<bool> tilesToCompare(const FrameWrites& written, int columns, int rows) {

@@ -83,15 +83,4 @@ void SpriteRuns::draw(Picture& frame, const SpritePair& sheet, const ClippedDraw
     });
 }
 
-void SpriteRuns::restore(Picture& frame, const Picture& background,
-                         const ClippedDraw& where) const {
-    forEachRun(where, [&](int, int frameRow, int begin, int end, int frameX, Kind) {
-        if (frameRow >= background.height) return;
-        const int count = std::min(end - begin, background.width - frameX);
-        if (count <= 0) return;
-        std::memcpy(frame.row(frameRow) + frameX, background.row(frameRow) + frameX,
-                    static_cast<std::size_t>(count) * 4);
-    });
-}
-
 } // namespace vorlin

@@ -13,7 +13,7 @@ namespace vorlin {
 // wherever the mask is white and the colour black, and puts the colour in place of the frame
 // wherever the mask is black; only the rest needs the full AND/OR. The sheet is read once and
 // its rows are split into runs of the two kinds that change the frame: the clear stretches
-// between them are skipped by the draw and by the restore of the next clear. Like every picture
+// between them are skipped by the draw. Like every picture
 // of the game the sheet is opaque (alpha 0xFF), and so is the frame it is drawn into.
 class SpriteRuns {
   public:
@@ -32,9 +32,6 @@ class SpriteRuns {
     // The masked draw of an already clipped rectangle, run by run; the frame ends up exactly as
     // drawMasked leaves it.
     void draw(Picture& frame, const SpritePair& sheet, const ClippedDraw& where) const;
-    // Puts the background back in every pixel that draw() could have changed for this rectangle,
-    // within the part of the frame the background covers.
-    void restore(Picture& frame, const Picture& background, const ClippedDraw& where) const;
 
   private:
     // Calls visit(sourceRow, frameRow, sourceBegin, sourceEnd, frameX, kind) for every run of the
