@@ -1,6 +1,6 @@
 #include "figures_report.h"
 
-#include "screens/desktop_window.h"
+#include "desktop/desktop_window.h"
 #include "screens/form1.h"
 
 #include <QDateTime>

@@ -5,7 +5,7 @@
 #include "program_folders.h"
 #include "records/record_store.h"
 #include "screens/form1.h"
-#include "screens/gamepad_input.h"
+#include "screens/gamepad_actions.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "periodic_wakeup.h"
+#include "desktop/periodic_wakeup.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,7 +1,7 @@
 #include "screen_mode.h"
 
 #include "controls.h"
-#include "desktop_window.h"
+#include "desktop/desktop_window.h"
 #include "display/emulated_backend.h"
 #include "display/full_screen_toggle.h"
 #include "display/kaprel_cambia_risoluzione.h"

@@ -1,8 +1,6 @@
-// Sound files as a damaged data folder may hold them, how the playable ones are read, and the
-// player without a sound server.
+// Sound files as a damaged data folder may hold them, and how the playable ones are read.
 
 #include "assets/pcm_sound.h"
-#include "assets/sound_player.h"
 #include "wave_bytes.h"
 
 #include <QGuiApplication>
@@ -160,26 +158,11 @@ TEST_F(SoundFiles, SilenceAfterASoundIsTheSilenceOfItsFormat) {
     }
 }
 
-// This test program finds no sound server: every sound request, playable or not, falls back to
-// the beep, which cannot play either, and the game goes on.
-TEST_F(SoundFiles, WithoutASoundServerTheGameGoesOnSilently) {
-    const QString whole = write("whole.kps", kWhole);
-    const QString damaged = write("damaged.kps", kWhole.substr(0, 60));
-    SoundPlayer player;
-    for (const QString& path : {whole, damaged, whole}) {
-        player.play(path.toStdString());
-        EXPECT_TRUE(player.playsDefaultFor(path.toStdString())) << path.toStdString();
-        EXPECT_FALSE(player.isPlaying());
-    }
-}
-
 } // namespace
 } // namespace vorlin
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    // No sound server, whatever the machine runs: the player must do without one.
-    qputenv("PULSE_SERVER", "unix:/nonexistent/vorlin-test/native");
     QGuiApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

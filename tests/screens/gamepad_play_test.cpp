@@ -4,7 +4,7 @@
 
 #include "form_fixture.h"
 
-#include "screens/gamepad_input.h"
+#include "screens/gamepad_actions.h"
 #include "virtual_pad.h"
 
 #include <QAbstractButton>

@@ -2,7 +2,7 @@
 // button stands at the bottom left, whether the game runs and whether it can be resumed.
 
 #include "form_fixture.h"
-#include "screens/desktop_window.h"
+#include "desktop/desktop_window.h"
 
 #include <QApplication>
 #include <QDesktopServices>

@@ -1,7 +1,7 @@
 // What each button and each stick movement of a game controller presses, with one controller
 // or two, held or let go.
 
-#include "screens/gamepad_input.h"
+#include "desktop/gamepad_input.h"
 
 #include "game/play_rules.h"
 #include "virtual_pad.h"

@@ -14,8 +14,6 @@ union SDL_Event;
 
 namespace vorlin {
 
-class Form1;
-
 // How a held key repeats: the first repeat after delayMs, then one every intervalMs.
 // An interval of 0 or less means the key does not repeat.
 struct KeyRepeat {
@@ -91,9 +89,5 @@ class GamepadInput : public QObject {
     QTimer pollTimer_;
     QElapsedTimer steadyClock_;
 };
-
-// What A and the keys do in the game's window: the keys take the keyboard's way into the game,
-// A clicks Start on the start panel and elsewhere the button that has the keyboard focus.
-GamepadInput::Actions windowActions(Form1& form);
 
 } // namespace vorlin

@@ -1,9 +1,7 @@
 #include "gamepad_input.h"
 
-#include "form1.h"
 #include "game/play_rules.h"
 
-#include <QAbstractButton>
 #include <QGuiApplication>
 #include <QStyleHints>
 
@@ -208,23 +206,6 @@ void GamepadInput::repeatHeldDirections(std::int64_t nowMs) {
         key.nextRepeatMs += (missed + 1) * repeat_.intervalMs;
         actions_.pressKey(kDirectionKeys[direction]);
     }
-}
-
-GamepadInput::Actions windowActions(Form1& form) {
-    auto pressKey = [&form](int keyCode) {
-        if (!form.programEnded()) form.Form_KeyDown(keyCode);
-    };
-    auto confirm = [&form] {
-        if (form.programEnded()) return;
-        if (form.controls().visible("Frame1")) {
-            // "Start" still asks for a name first.
-            form.clickControl("PulsanteStart");
-            return;
-        }
-        auto* button = qobject_cast<QAbstractButton*>(form.focusWidget());
-        if (button && button->isVisibleTo(&form) && button->isEnabled()) button->click();
-    };
-    return {pressKey, confirm};
 }
 
 } // namespace vorlin

@@ -2,8 +2,8 @@
 // plays for each file, one stream at a time, closed as soon as the sound has been heard, and a
 // sound thread that ends at once whatever is playing.
 
-#include "assets/sound_player.h"
-#include "assets/sound_thread.h"
+#include "desktop/sound_player.h"
+#include "desktop/sound_thread.h"
 #include "wave_bytes.h"
 
 #include <QDeadlineTimer>

@@ -2,7 +2,7 @@
 // shows at a refresh must be exactly what a window painting every tick shows at that moment.
 
 #include "form_fixture.h"
-#include "screens/desktop_window.h"
+#include "desktop/desktop_window.h"
 
 #include <QImage>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pcm_sound.h"
+#include "assets/pcm_sound.h"
 #include "sound_voice.h"
 
 #include <QHash>

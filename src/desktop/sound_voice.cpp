@@ -1,6 +1,6 @@
 #include "sound_voice.h"
 
-#include "pcm_sound.h"
+#include "assets/pcm_sound.h"
 
 #include <QAudioSink>
 
