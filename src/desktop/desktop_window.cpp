@@ -133,9 +133,10 @@ void DesktopWindow::setFullScreen(bool on, const QRect& area) {
     if (on == fullScreen_) return;
     fullScreen_ = on;
     if (on) {
-        setWindowState(windowState() | Qt::WindowFullScreen);
-        // Also where no window manager honours the full-screen state.
+        // Placed first, for a desktop where no window manager honours the full-screen state: a
+        // geometry set after the state would take the window out of it again.
         setGeometry(area);
+        setWindowState(windowState() | Qt::WindowFullScreen);
     } else {
         setWindowState(windowState() & ~Qt::WindowFullScreen);
         resize(windowedSize_);
