@@ -65,7 +65,7 @@ Form1::Form1(FormOptions options)
       controls_(this, controlInventory()) {
     setWindowTitle(QString::fromUtf8(kCaption));
     setFixedSize(Game::kFrameWidth, Game::kFrameHeight);
-    setWindowIcon(QIcon(QPixmap::fromImage(embeddedWindowIcon())));
+    setWindowIcon(embeddedWindowIcon());
     setAttribute(Qt::WA_OpaquePaintEvent);
     if (options_.playSounds) soundPlayer_ = std::make_unique<SoundThread>();
     recordPanel_ = std::make_unique<RecordPanel>(controls_, game_.state);
