@@ -79,8 +79,8 @@ int main(int argc, char* argv[]) {
     }
     if (!displayAvailable()) {
         std::cerr
-            << "vorlin: nessuno schermo disponibile (DISPLAY non impostato); avviare il gioco "
-               "dal desktop oppure con: xvfb-run vorlin\n";
+            << "vorlin: nessuno schermo disponibile (né DISPLAY né WAYLAND_DISPLAY impostati); "
+               "avviare il gioco da una sessione del desktop (X11 o Wayland)\n";
         return 1;
     }
 

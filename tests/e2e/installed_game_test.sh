@@ -58,6 +58,13 @@ for launcher in "$COMMAND" "$WORK/links/vorlin"; do
 --help 8 40 ^  Esc$
 OPTIONS
 done
+# Without a display the game says to start it from a desktop session, and fails; it does not send
+# the player to a hidden X server.
+if env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$COMMAND" >"$WORK/answer" 2>&1; then
+    fail "the game started without a display: $(cat "$WORK/answer")"
+fi
+grep -q 'avviare il gioco da una sessione del desktop (X11 o Wayland)' "$WORK/answer" &&
+    ! grep -qi xvfb "$WORK/answer" || fail "without a display the game said: $(cat "$WORK/answer")"
 
 # An ordinary user, a program folder nobody may write, a display the user may reach. Root may
 # write anywhere, so as root the game is played by the unprivileged user nobody.
