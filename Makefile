@@ -1,6 +1,8 @@
-# Vorlin: two commands on a fresh Debian machine.
-#   make run   installs what is missing, builds, generates dati/ and starts the game
-#   make test  the same set-up, then every test (unit, gui, e2e, package)
+# Vorlin on a fresh Debian machine. Each command first installs the Debian packages it needs
+# that are missing:
+#   make run      the game's packages; builds the game, generates dati/ and starts it
+#   make package  the game's and the packaging tools; builds the Debian package
+#   make test     all three sets; builds everything, then every test (unit, gui, e2e, package)
 
 BUILD ?= build
 PREFIX ?= /usr/local
@@ -11,30 +13,70 @@ SANITIZE_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := record_table record_template text_encoding
-PACKAGES := cmake ninja-build g++ pkg-config qt6-base-dev qt6-multimedia-dev libxrandr-dev libx11-dev \
-	fonts-liberation2 googletest libgtest-dev libgmock-dev libbenchmark-dev \
+# The Debian packages each command installs when they are missing, one set on top of the other.
+# Building and playing: the compiler and build tools, dpkg-buildflags (Debian's hardening flags),
+# Qt with its translation tools, SDL 2 for game controllers, XRandR, the font, and Qt's Wayland
+# plugin so the game runs natively on a Wayland desktop.
+GAME_PACKAGES := g++ cmake ninja-build pkg-config dpkg-dev \
+	qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools qt6-wayland \
+	libsdl2-dev libxrandr-dev libx11-dev fonts-liberation2
+# `make package`: CPack reads the program's type with file; the checks Debian makes of a package.
+PACKAGE_PACKAGES := file lintian appstream desktop-file-utils man-db
+# `make test`: GoogleTest and Google Benchmark; X servers, a window manager, a session bus and
+# the accessibility bus for the real-window tests, and the tools that drive and look at them;
+# PulseAudio and SoX for the sound tests; Weston for the Wayland test; clang for `make fuzz`.
+TEST_PACKAGES := googletest libgtest-dev libgmock-dev libbenchmark-dev \
 	xvfb xauth xdotool imagemagick x11-xserver-utils xserver-xorg-core xserver-xorg-video-dummy \
-	x11-utils desktop-file-utils util-linux time \
-	pulseaudio pulseaudio-utils sox qt6-wayland weston clang libclang-rt-14-dev \
-	lintian appstream dpkg-dev fakeroot man-db libsdl2-dev
+	x11-utils openbox dbus-daemon at-spi2-core python3-pyatspi util-linux time \
+	pulseaudio pulseaudio-utils sox weston clang libclang-rt-14-dev
 
-.PHONY: run test fuzz bench install package screenshots deps build
+.PHONY: run test fuzz bench install package screenshots
 
-run: build
+# Installs those of the given Debian packages that are missing: as root, or else through sudo.
+install_missing = missing=$$(for p in $(1); do \
+	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || printf '%s ' $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing missing packages: $$missing"; \
+	  if [ "$$(id -u)" = 0 ]; then \
+	    apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y $$missing; \
+	  elif command -v sudo >/dev/null 2>&1 && sudo apt-get update && sudo DEBIAN_FRONTEND=noninteractive apt-get install -y $$missing; then \
+	    :; \
+	  else \
+	    echo "Cannot install packages here. Run: sudo apt-get install -y $$missing"; exit 1; \
+	  fi; \
+	fi
+
+# One build folder for playing, packaging and testing. Made new by `make run`, `make install` or
+# `make package`, it leaves the tests out, so those need none of the test packages; `make test`
+# and `make bench` switch the tests on in the same folder, keeping what is already built. Each
+# command then builds only what it needs.
+CONFIGURE := cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+configure_game = [ -f $(BUILD)/build.ninja ] || $(CONFIGURE) -DVORLIN_BUILD_TESTS=OFF
+configure_tests = { [ -f $(BUILD)/build.ninja ] && \
+	grep -qx 'VORLIN_BUILD_TESTS:BOOL=ON' $(BUILD)/CMakeCache.txt; } || \
+	$(CONFIGURE) -DVORLIN_BUILD_TESTS=ON
+
+run:
+	@$(call install_missing,$(GAME_PACKAGES))
+	@$(configure_game)
+	cmake --build $(BUILD) --target vorlin
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \
-	  echo "vorlin: no display found (DISPLAY is not set); run it on a desktop, or headless with: xvfb-run -s '-screen 0 1024x768x24' $(BUILD)/vorlin"; \
+	  echo "vorlin: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); start the game from a desktop session (X11 or Wayland): make run, or $(BUILD)/vorlin"; \
 	  exit 1; fi
 	$(BUILD)/vorlin
 
-test: build
+test:
+	@$(call install_missing,$(GAME_PACKAGES) $(PACKAGE_PACKAGES) $(TEST_PACKAGES))
+	@$(configure_tests)
+	cmake --build $(BUILD)
 	cd $(BUILD) && ctest --output-on-failure --timeout 600 -j2
 	@[ -f $(SANITIZE_BUILD)/build.ninja ] || cmake -S . -B $(SANITIZE_BUILD) -G Ninja \
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLIN_CORE_ONLY=ON -DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)"
 	cmake --build $(SANITIZE_BUILD)
 	cd $(SANITIZE_BUILD) && ctest -L unit --output-on-failure --timeout 600 -j2
 
-fuzz: deps
-	@command -v clang++ >/dev/null || { echo "make fuzz needs clang++ (Debian package clang)"; exit 1; }
+fuzz:
+	@$(call install_missing,$(GAME_PACKAGES) $(TEST_PACKAGES))
 	@[ -f $(FUZZ_BUILD)/build.ninja ] || CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja \
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORLIN_CORE_ONLY=ON -DVORLIN_FUZZ=ON \
 	  -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined"
@@ -47,33 +89,26 @@ fuzz: deps
 	    $(FUZZ_BUILD)/corpus/$$target tests/fuzz/corpus/$$target || exit 1; \
 	done
 
-bench: build
+bench:
+	@$(call install_missing,$(GAME_PACKAGES) $(TEST_PACKAGES))
+	@$(configure_tests)
 	cmake --build $(BUILD) --target bench
 
-install: build
+install:
+	@$(call install_missing,$(GAME_PACKAGES))
+	@$(configure_game)
+	cmake --build $(BUILD) --target vorlin_installed_files
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-# The Debian package $(BUILD)/vorlin_<version>_<arch>.deb, built by CPack from the install rules.
-package: build
-	cmake --build $(BUILD) --target package
+# The Debian package $(BUILD)/vorlin_<version>-<revision>_<arch>.deb, built by CPack from the
+# install rules; only what the package holds is built for it.
+package:
+	@$(call install_missing,$(GAME_PACKAGES) $(PACKAGE_PACKAGES))
+	@$(configure_game)
+	cmake --build $(BUILD) --target vorlin_installed_files
+	cd $(BUILD) && cpack
 
-screenshots: build
+screenshots:
+	@$(call install_missing,$(GAME_PACKAGES) $(TEST_PACKAGES))
+	@$(configure_game)
 	cmake --build $(BUILD) --target screenshots
-
-build: deps
-	@[ -f $(BUILD)/build.ninja ] || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-	cmake --build $(BUILD)
-
-deps:
-	@missing=$$(for p in $(PACKAGES); do \
-	  dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q 'install ok installed' || printf '%s ' $$p; done); \
-	if [ -n "$$missing" ]; then \
-	  echo "Installing missing packages: $$missing"; \
-	  if [ "$$(id -u)" = 0 ]; then \
-	    apt-get update && DEBIAN_FRONTEND=noninteractive apt-get install -y $$missing; \
-	  elif command -v sudo >/dev/null 2>&1 && sudo apt-get update && sudo DEBIAN_FRONTEND=noninteractive apt-get install -y $$missing; then \
-	    :; \
-	  else \
-	    echo "Cannot install packages here. Run: sudo apt-get install -y $$missing"; exit 1; \
-	  fi; \
-	fi

@@ -9,8 +9,10 @@
 #   PREFIX/share/metainfo/org.example.vorlin.metainfo.xml
 #                                               what the software centres show
 #   PREFIX/share/icons/hicolor/NxN/apps/vorlin.png   the icons, 16 to 256 pixels
-#   PREFIX/share/man/man6/vorlin.6.gz           the manual page
-#   PREFIX/share/doc/vorlin/copyright, changelog.gz
+#   PREFIX/share/man/man6/vorlin.6.gz           the manual page, in English
+#   PREFIX/share/man/it/man6/vorlin.6.gz        the manual page in Italian
+#   PREFIX/share/doc/vorlin/copyright, changelog.Debian.gz
+#   PREFIX/share/lintian/overrides/vorlin       the lintian warning kept on purpose, and why
 # The game keeps its records in the program folder when it may write there, otherwise in the
 # per-user folder $XDG_DATA_HOME/vorlin: the installed program folder belongs to root and is
 # read-only for the players, so each of them keeps a table of their own.
@@ -32,10 +34,10 @@ file(CREATE_LINK ../../../${VORLIN_INSTALL_DATA_DIR} ${VORLIN_PACKAGING_OUT}/dat
 configure_file(${VORLIN_PACKAGING_DIR}/${VORLIN_APP_ID}.metainfo.xml.in
                ${VORLIN_PACKAGING_OUT}/${VORLIN_APP_ID}.metainfo.xml @ONLY)
 
-# The manual page and the changelog are installed compressed, without a time stamp inside.
+# The manual pages and the changelog are installed compressed, without a time stamp inside.
 find_program(GZIP_PROGRAM gzip REQUIRED)
 set(vorlin_compressed "")
-foreach(source vorlin.6 changelog)
+foreach(source vorlin.6 vorlin.it.6 changelog.Debian)
   add_custom_command(
     OUTPUT ${VORLIN_PACKAGING_OUT}/${source}.gz
     COMMAND ${GZIP_PROGRAM} -9 -n -c ${VORLIN_PACKAGING_DIR}/${source} >
@@ -45,6 +47,11 @@ foreach(source vorlin.6 changelog)
   list(APPEND vorlin_compressed ${VORLIN_PACKAGING_OUT}/${source}.gz)
 endforeach()
 add_custom_target(vorlin_compressed_docs ALL DEPENDS ${vorlin_compressed})
+
+# What the install rules below take, and so the package holds; `make install` and `make package`
+# build this target alone, and installing does not build the tests and benchmarks first.
+add_custom_target(vorlin_installed_files DEPENDS vorlin vorlin_data vorlin_compressed_docs)
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 set(vorlin_readable_file OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 
@@ -61,7 +68,10 @@ foreach(size IN LISTS VORLIN_ICON_SIZES)
           DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME vorlin.png)
 endforeach()
 install(FILES ${VORLIN_PACKAGING_OUT}/vorlin.6.gz DESTINATION share/man/man6)
-install(FILES ${VORLIN_PACKAGING_DIR}/copyright ${VORLIN_PACKAGING_OUT}/changelog.gz
+install(FILES ${VORLIN_PACKAGING_OUT}/vorlin.it.6.gz DESTINATION share/man/it/man6 RENAME vorlin.6.gz)
+install(FILES ${VORLIN_PACKAGING_DIR}/copyright ${VORLIN_PACKAGING_OUT}/changelog.Debian.gz
         DESTINATION share/doc/vorlin)
+install(FILES ${VORLIN_PACKAGING_DIR}/vorlin.lintian-overrides DESTINATION share/lintian/overrides
+        RENAME vorlin)
 
 include(${CMAKE_CURRENT_LIST_DIR}/screenshots.cmake)

@@ -19,14 +19,14 @@
 namespace {
 
 constexpr const char* kVersionLine = "Vorlin 4.01";
-// The options and the keys, in the words of the manual page vorlin(6).
+// The options, the keys and the controller buttons, in the words of the manual page vorlin(6).
 constexpr const char* kHelpText =
     "Uso: vorlin [--help | --version]\n"
     "Vorlin, gioco arcade: una creatura gialla dalla lunga coda cattura i cristalli che cadono.\n"
     "\n"
     "Opzioni:\n"
     "  --help\n"
-    "      Mostra le opzioni e i tasti ed esce.\n"
+    "      Mostra le opzioni, i tasti e i pulsanti dei controller ed esce.\n"
     "  --version\n"
     "      Mostra la versione ed esce.\n"
     "Ogni altro argomento viene ignorato.\n"
@@ -38,6 +38,17 @@ constexpr const char* kHelpText =
     "      Mette in pausa la partita e la riprende.\n"
     "  Esc\n"
     "      Ferma la partita e mostra la barra dei pulsanti; a partita ferma esce.\n"
+    "\n"
+    "Controller di gioco (ogni controller che SDL 2 conosce):\n"
+    "  Croce direzionale o levetta sinistra, a sinistra e a destra\n"
+    "      Come le frecce sinistra e destra; tenute premute, ripetono il passo.\n"
+    "  Start\n"
+    "      Come P.\n"
+    "  Back (Select, View, Share), B (il pulsante a est)\n"
+    "      Come Esc.\n"
+    "  A (il pulsante a sud)\n"
+    "      Nel pannello iniziale avvia la partita, come il pulsante \"Start\";\n"
+    "      altrove preme il pulsante che ha il fuoco, come la barra spaziatrice.\n"
     "\n"
     "I record stanno in Recordc1.kpr, nella cartella del programma se il gioco vi può\n"
     "scrivere, altrimenti in $XDG_DATA_HOME/vorlin/ (vedere il manuale: man 6 vorlin).\n";
@@ -68,8 +79,8 @@ int main(int argc, char* argv[]) {
     }
     if (!displayAvailable()) {
         std::cerr
-            << "vorlin: nessuno schermo disponibile (DISPLAY non impostato); avviare il gioco "
-               "dal desktop oppure con: xvfb-run vorlin\n";
+            << "vorlin: nessuno schermo disponibile (né DISPLAY né WAYLAND_DISPLAY impostati); "
+               "avviare il gioco da una sessione del desktop (X11 o Wayland)\n";
         return 1;
     }
 

@@ -2,6 +2,8 @@
 
 #include "picture_loader.h"
 
+#include <QDir>
+
 namespace vorlin {
 
 SpritePair embeddedCharacterSheet() {
@@ -17,8 +19,12 @@ QImage embeddedAuthorPicture() {
     return QImage(QStringLiteral(":/embedded/Image1.bmp"));
 }
 
-QImage embeddedWindowIcon() {
-    return QImage(QStringLiteral(":/embedded/icon.png"));
+QIcon embeddedWindowIcon() {
+    QIcon icon;
+    const QDir sizes(QStringLiteral(":/embedded/icons"));
+    for (const QString& file : sizes.entryList(QDir::Files))
+        icon.addFile(sizes.filePath(file));
+    return icon;
 }
 
 } // namespace vorlin

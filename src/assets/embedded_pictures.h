@@ -2,6 +2,7 @@
 
 #include "game/picture.h"
 
+#include <QIcon>
 #include <QImage>
 
 namespace vorlin {
@@ -11,6 +12,7 @@ namespace vorlin {
 SpritePair embeddedCharacterSheet();
 QImage embeddedRecordPanelPicture(); // Image2
 QImage embeddedAuthorPicture();      // Image1
-QImage embeddedWindowIcon();
+// Every size the desktop icons are drawn at, so task bars and window switchers pick a sharp one.
+QIcon embeddedWindowIcon();
 
 } // namespace vorlin

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
 
@@ -64,7 +65,7 @@ Form1::Form1(FormOptions options)
       controls_(this, controlInventory()) {
     setWindowTitle(QString::fromUtf8(kCaption));
     setFixedSize(Game::kFrameWidth, Game::kFrameHeight);
-    setWindowIcon(QIcon(QPixmap::fromImage(embeddedWindowIcon())));
+    setWindowIcon(embeddedWindowIcon());
     setAttribute(Qt::WA_OpaquePaintEvent);
     if (options_.playSounds) soundPlayer_ = std::make_unique<SoundThread>();
     recordPanel_ = std::make_unique<RecordPanel>(controls_, game_.state);
@@ -130,6 +131,10 @@ void Form1::connectHandlers() {
         else if (auto* link = qobject_cast<ClickableLabel*>(w))
             connect(link, &ClickableLabel::clicked, this, handler);
     }
+    // Enter in the name box starts the game as a click on "Start" does, refusing an empty name
+    // the same way.
+    connect(controls_.textBox("NomeGiocatore"), &QLineEdit::returnPressed, this,
+            [this] { clickControl("PulsanteStart"); });
     connect(controls_.scrollBar("HScroll1"), &QScrollBar::valueChanged, this,
             [this] { HScroll1_Change(); });
     connect(controls_.scrollBar("HScroll2"), &QScrollBar::valueChanged, this,

@@ -201,7 +201,9 @@ TEST(PlainPictures, HaveTheirSizes) {
         {kGeneratedDir + "/Image1.bmp", {298, 226}}, {kGeneratedDir + "/Image2.bmp", {278, 79}}};
     for (const auto& picture : pictures)
         EXPECT_EQ(loadBitmap(picture.path).size(), picture.size) << picture.path.toStdString();
-    EXPECT_EQ(QImage(kGeneratedDir + "/icon.png").size(), QSize(32, 32));
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        EXPECT_EQ(QImage(kGeneratedDir + QStringLiteral("/icons/%1.png").arg(size)).size(),
+                  QSize(size, size));
 }
 
 TEST(PauseSign, IsAMatchingPairThatFitsTheFieldWhereItIsDrawn) {

@@ -1,7 +1,7 @@
 #!/bin/sh
 # Typing reaches the name box: right after start-up, and again after "Gioca di nuovo", a name
 # typed on the keyboard without clicking anywhere first replaces what the box shows, and Start
-# then begins the game.
+# then begins the game; Enter in the box begins it too, but not with the box empty.
 set -- "$1" typed_name
 . "$(dirname "$0")/e2e_lib.sh"
 
@@ -31,7 +31,7 @@ type_name_and_start() {
     wait_until 10 "$1: Start with the typed name to begin a game" start_panel_hidden
 }
 
-start_xvfb
+start_desktop
 make_program_folder
 start_game
 
@@ -56,4 +56,20 @@ wait_until 10 "\"Gioca di nuovo\" to show the start panel" start_panel_shown
 type_name_and_start "after Gioca di nuovo"
 [ "$TYPED_INK" -lt $((name_alone * 3 / 2)) ] ||
     fail "the name was added to the last one ($name_alone, then $TYPED_INK orange pixels)"
+
+# Enter in the name box starts the game as Start does: not with the box emptied, then with a
+# name typed in it.
+key Escape
+wait_until 10 "Esc to show the button bar" bar_shown
+click_at "$BAR_NEW_GAME_X" "$BAR_FACE_Y"
+wait_until 10 "\"Gioca di nuovo\" to show the start panel" start_panel_shown
+xdotool windowfocus --sync "$WINDOW"
+xdotool key ctrl+a BackSpace Return
+sleep 1
+shot "enter with an empty name"
+start_panel_shown || fail "Enter with an empty name box started a game"
+xdotool type --delay 40 "$NAME_TYPED"
+xdotool key Return
+wait_until 10 "Enter in the name box to begin a game" start_panel_hidden
+shot "enter with a name"
 echo "ok"

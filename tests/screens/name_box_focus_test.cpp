@@ -1,5 +1,6 @@
 // The keyboard on the start panel: whenever the panel comes up, what the player types goes to
-// the name box, and the first letter replaces whatever the box held.
+// the name box, the first letter replaces whatever the box held, and Enter there starts the game
+// as "Start" does.
 
 #include "form_fixture.h"
 
@@ -8,6 +9,7 @@
 #include <QLineEdit>
 
 #include <functional>
+#include <string>
 
 namespace vorlin::testing {
 namespace {
@@ -89,6 +91,32 @@ TEST_F(NameBoxFocus, ANameTypedAtOnceStartsTheGameAndSurvivesTheEmptyingTimer) {
     ASSERT_TRUE(form->clickControl("PulsanteStart"));
     EXPECT_FALSE(visible("Frame1"));
     EXPECT_TRUE(form->timer("TimerAnimazione").enabled());
+}
+
+TEST_F(NameBoxFocus, EnterInTheNameBoxStartsTheGameAsStartDoes) {
+    const struct {
+        const char* boxHolds;
+        Qt::Key key;
+        bool starts;
+    } cases[] = {
+        {"Lia", Qt::Key_Return, true},
+        {"Lia", Qt::Key_Enter, true}, // the one of the number pad
+        {"  Lia ", Qt::Key_Return, true},
+        {"Inserire il nome del giocatore", Qt::Key_Return, false},
+        {"", Qt::Key_Return, false},
+        {"   ", Qt::Key_Enter, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string("box \"") + c.boxHolds + "\", key " + std::to_string(c.key));
+        load();
+        showAndActivate();
+        ASSERT_EQ(QApplication::focusWidget(), nameBox());
+        nameBox()->setText(QString::fromUtf8(c.boxHolds));
+        typeLetter(c.key, QStringLiteral("\r"));
+        EXPECT_EQ(visible("Frame1"), !c.starts);
+        EXPECT_EQ(form->timer("TimerAnimazione").enabled(), c.starts);
+        form.reset();
+    }
 }
 
 } // namespace

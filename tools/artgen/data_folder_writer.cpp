@@ -123,11 +123,7 @@ QString DataFolderWriter::writeEmbeddedFolder(const QString& folder) const {
             writeBitmap(joined(folder, QStringLiteral("Image1.bmp")), art_.authorPicture);
         !error.isEmpty())
         return error;
-    if (QString error =
-            writeBitmap(joined(folder, QStringLiteral("Image2.bmp")), art_.recordPanelStrip);
-        !error.isEmpty())
-        return error;
-    return writePng(joined(folder, QStringLiteral("icon.png")), art_.windowIcon);
+    return writeBitmap(joined(folder, QStringLiteral("Image2.bmp")), art_.recordPanelStrip);
 }
 
 QString DataFolderWriter::writeIconFolder(const QString& folder) {
