@@ -52,7 +52,7 @@ wait_until 10 "the name box to be emptied" name_box_empty
 type_player_name "Anna"
 shot start_panel_en
 click_start
-sleep 2
+sleep "$PLAY_SECONDS"
 shot playing_en
 key Escape
 click_at "$BAR_SPEED_PANEL_X" "$BAR_Y"
