@@ -76,11 +76,16 @@ def everything_under(node):
 def main():
     panel, language = sys.argv[1], sys.argv[2]
     frame = game_frame(TITLES[language])
-    nodes = list(everything_under(frame))
-    read = {(n.getRoleName(), n.name) for n in nodes
-            if n.getState().contains(pyatspi.STATE_SHOWING)}
-    problems = [f"the reader finds no showing {role} named {name!r}"
-                for role, name in PANELS[(panel, language)] if (role, name) not in read]
+    # A panel just shown may take a moment to be announced as showing.
+    for _ in range(10):
+        nodes = list(everything_under(frame))
+        read = {(n.getRoleName(), n.name) for n in nodes
+                if n.getState().contains(pyatspi.STATE_SHOWING)}
+        problems = [f"the reader finds no showing {role} named {name!r}"
+                    for role, name in PANELS[(panel, language)] if (role, name) not in read]
+        if not problems:
+            break
+        time.sleep(0.5)
     # Every scroll bar and text box is named by what it is for, shown or not.
     problems += [f"a {n.getRoleName()} without a name"
                  for n in nodes if n.getRoleName() in ("scroll bar", "text") and not n.name]
