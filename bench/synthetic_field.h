@@ -17,7 +17,7 @@ Picture makeSyntheticBackground();
 class SilentWindow : public GameWindow {
   public:
     void playSound(Sound) override {}
-    void setStatusCaption(StatusLabel, const std::string&) override {}
+    void setStatusNumber(StatusLabel, int) override {}
     void switchTimer(GameTimer, bool) override {}
     bool timerOn(GameTimer) const override { return true; }
     bool panelVisible(Panel) const override { return false; }

@@ -5,9 +5,11 @@
 #include "program_folders.h"
 #include "records/record_store.h"
 #include "screens/form1.h"
+#include "screens/game_language.h"
 #include "screens/gamepad_actions.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <QSocketNotifier>
 #include <QStyleFactory>
@@ -20,7 +22,8 @@ namespace {
 
 constexpr const char* kVersionLine = "Vorlin 4.01";
 // The options, the keys and the controller buttons, in the words of the manual page vorlin(6).
-constexpr const char* kHelpText =
+constexpr const char* kHelpText = QT_TRANSLATE_NOOP(
+    "main",
     "Uso: vorlin [--help | --version]\n"
     "Vorlin, gioco arcade: una creatura gialla dalla lunga coda cattura i cristalli che cadono.\n"
     "\n"
@@ -51,7 +54,7 @@ constexpr const char* kHelpText =
     "      altrove preme il pulsante che ha il fuoco, come la barra spaziatrice.\n"
     "\n"
     "I record stanno in Recordc1.kpr, nella cartella del programma se il gioco vi può\n"
-    "scrivere, altrimenti in $XDG_DATA_HOME/vorlin/ (vedere il manuale: man 6 vorlin).\n";
+    "scrivere, altrimenti in $XDG_DATA_HOME/vorlin/ (vedere il manuale: man 6 vorlin).\n");
 
 bool displayAvailable() {
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
@@ -64,6 +67,9 @@ bool displayAvailable() {
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // The game speaks the desktop's language, Italian or English, from --help on.
+    vorlin::GameTranslation translation(
+        vorlin::languageForDesktop(QLocale::system().uiLanguages()));
     // --version answers in one line, --help with the options and the keys; any other argument
     // changes nothing.
     for (int i = 1; i < argc; ++i) {
@@ -73,7 +79,7 @@ int main(int argc, char* argv[]) {
             return 0;
         }
         if (argument == "--help") {
-            std::cout << kHelpText;
+            std::cout << translation.text("main", kHelpText).toStdString();
             return 0;
         }
     }
@@ -89,6 +95,7 @@ int main(int argc, char* argv[]) {
     // whole millisecond and loses about one tick in ten. A player's own choice stands.
     if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
     QApplication app(argc, argv);
+    translation.install();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // On Wayland the desktop matches the window to its menu entry (name and icon) by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.vorlin"));
@@ -98,7 +105,8 @@ int main(int argc, char* argv[]) {
     options.fallbackRecordFolder = vorlin::RecordStore::defaultFallbackFolder();
     vorlin::Form1 form(options);
     if (!form.Form_Load()) {
-        const QString message = QStringLiteral("Vorlin non può partire. ") + form.loadError();
+        const QString message =
+            QCoreApplication::translate("main", "Vorlin non può partire. ") + form.loadError();
         std::cerr << message.toStdString() << '\n';
         QMessageBox::critical(nullptr, QStringLiteral("Vorlin"), message);
         return 1;

@@ -1,5 +1,6 @@
 #include "picture_loader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QImageReader>
 #include <QtEndian>
@@ -71,13 +72,13 @@ QString refusalBeforeDecoding(QImageReader& reader, const QString& name) {
     const QSize announced = reader.size();
     if (reader.supportsOption(QImageIOHandler::Size) &&
         !fitsTheGame({std::abs(announced.width()), std::abs(announced.height())}))
-        return QStringLiteral("Immagine non valida: %1").arg(name);
+        return QCoreApplication::translate("Assets", "Immagine non valida: %1").arg(name);
     // Qt fills the rows missing from a cut bitmap with black; a cut picture is a damaged one.
     if (reader.format() == "bmp") {
         QFile file(name);
         if (!file.open(QIODevice::ReadOnly) ||
             file.size() < bitmapBytesNeeded(file.read(kLongestHeaderBytes)))
-            return QStringLiteral("Immagine non valida: %1").arg(name);
+            return QCoreApplication::translate("Assets", "Immagine non valida: %1").arg(name);
     }
     return {};
 }
@@ -98,12 +99,14 @@ LoadedPicture loadPicture(const std::filesystem::path& path) {
     QImageReader reader(name);
     reader.setDecideFormatFromContent(true);
     if (!reader.canRead() && reader.error() == QImageReader::FileNotFoundError)
-        return {std::nullopt, QStringLiteral("File non trovato: %1").arg(name)};
+        return {std::nullopt,
+                QCoreApplication::translate("Assets", "File non trovato: %1").arg(name)};
     if (QString refusal = refusalBeforeDecoding(reader, name); !refusal.isEmpty())
         return {std::nullopt, refusal};
     const QImage image = reader.read();
     if (image.isNull() || !fitsTheGame(image.size()))
-        return {std::nullopt, QStringLiteral("Immagine non valida: %1").arg(name)};
+        return {std::nullopt,
+                QCoreApplication::translate("Assets", "Immagine non valida: %1").arg(name)};
     return {toPicture(image), {}};
 }
 

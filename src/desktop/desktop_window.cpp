@@ -1,5 +1,7 @@
 #include "desktop_window.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGuiApplication>
@@ -25,6 +27,72 @@ int refreshIntervalMs(const QScreen* screen) {
         screen && screen->refreshRate() > 1 ? screen->refreshRate() : kDefaultRefreshRate;
     // Rounded up: never more often than the display refreshes.
     return static_cast<int>(std::ceil(1000.0 / rate));
+}
+
+// What a screen reader finds in the desktop window: the game's frame, with its title, holding
+// the form and its controls. Held in the graphics scene, the form is no child widget of the
+// window, and a graphics view alone would show the reader an empty frame.
+class DesktopWindowAccessible : public QAccessibleWidget {
+  public:
+    DesktopWindowAccessible(QWidget* window, QWidget* form)
+        : QAccessibleWidget(window, QAccessible::Window), form_(form) {}
+
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override {
+        return index == 0 ? QAccessible::queryAccessibleInterface(form_) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child && child->object() == form_ ? 0 : -1;
+    }
+
+  private:
+    QWidget* form_;
+};
+
+// The form as a screen reader sees it inside the desktop window: a panel of the game's frame,
+// not a window of its own.
+class HeldFormAccessible : public QAccessibleWidget {
+  public:
+    HeldFormAccessible(QWidget* form, QWidget* window)
+        : QAccessibleWidget(form, QAccessible::Client), window_(window) {}
+
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(window_);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = !window_->isVisible();
+        return state;
+    }
+
+  private:
+    QWidget* window_;
+};
+
+// The desktop window whose scene holds the widget, if any.
+DesktopWindow* holdingWindow(QWidget* widget) {
+    const QGraphicsProxyWidget* proxy = widget->graphicsProxyWidget();
+    if (!proxy || !proxy->scene()) return nullptr;
+    for (QGraphicsView* view : proxy->scene()->views())
+        if (auto* window = qobject_cast<DesktopWindow*>(view)) return window;
+    return nullptr;
+}
+
+QAccessibleInterface* accessibleForDesktopWindow(const QString&, QObject* object) {
+    if (!object || !object->isWidgetType()) return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (auto* window = qobject_cast<DesktopWindow*>(widget))
+        return new DesktopWindowAccessible(window, window->heldForm());
+    if (DesktopWindow* window = holdingWindow(widget))
+        return new HeldFormAccessible(widget, window);
+    return nullptr;
+}
+
+// A screen reader that already looked at the form keeps what it saw until told otherwise: a
+// window of its own before the desktop window holds it, a panel of the desktop window after.
+void forgetReaderView(QWidget& form) {
+    QAccessible::deleteAccessibleInterface(
+        QAccessible::uniqueId(QAccessible::queryAccessibleInterface(&form)));
 }
 
 } // namespace
@@ -78,10 +146,16 @@ DesktopWindow::DesktopWindow(QWidget& form, const Picture& frame,
     form.setPalette(clear);
     auto* scene = new QGraphicsScene(this);
     setScene(scene);
+    [[maybe_unused]] static const bool readerViewInstalled = [] {
+        QAccessible::installFactory(accessibleForDesktopWindow);
+        return true;
+    }();
+    // In the scene before it holds the form, so that a screen reader finds the form held here.
     proxy_ = new ControlsOverField;
-    proxy_->setWidget(&form);
     scene->addItem(proxy_);
+    proxy_->setWidget(&form);
     proxy_->setPos(0, 0);
+    forgetReaderView(form);
     // Held in the scene, the form keeps a window of its own that is never mapped; without a
     // title, the desktop (and whoever looks for the game's window by its title) finds only this
     // one.
@@ -102,6 +176,7 @@ DesktopWindow::DesktopWindow(QWidget& form, const Picture& frame,
 DesktopWindow::~DesktopWindow() {
     // The form outlives its desktop window.
     proxy_->setWidget(nullptr);
+    forgetReaderView(form_);
     form_.setWindowTitle(windowTitle());
 }
 

@@ -32,6 +32,8 @@ class DesktopWindow : public QGraphicsView {
     DesktopWindow(QWidget& form, const Picture& frame, std::function<FrameWrites()> refreshing);
     ~DesktopWindow() override;
 
+    // The form the window shows.
+    QWidget* heldForm() const { return &form_; }
     // The game drew a new frame: it is shown at the next display refresh.
     void frameChanged();
     // A display refresh: shows what changed in the frame since the last one.

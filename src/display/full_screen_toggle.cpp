@@ -34,14 +34,14 @@ void FullScreenToggle::noteStartupMode() {
 }
 
 void FullScreenToggle::Riso3_() {
-    // Only this exact caption means "windowed"; any other caption restores.
-    if (window_.riso1Caption() == kCaptionATuttoSchermo) {
+    if (offersFullScreen_) {
         Risoluzione640x480ATuttoSchermo_();
-        window_.setRiso1Caption(std::string(kCaptionInFinestra));
+        window_.setRiso1Caption(Riso1Caption::InFinestra);
     } else {
         RitornaAllaRisoluzioneOriginaria_();
-        window_.setRiso1Caption(std::string(kCaptionATuttoSchermo));
+        window_.setRiso1Caption(Riso1Caption::ATuttoSchermo);
     }
+    offersFullScreen_ = !offersFullScreen_;
 }
 
 void FullScreenToggle::Risoluzione640x480ATuttoSchermo_() {

@@ -3,17 +3,12 @@
 #include "display/host_window.h"
 #include "display/kaprel_cambia_risoluzione.h"
 
-#include <string_view>
-
 namespace vorlin {
 
 // The button Riso1: switches the game between a window and 640 x 480 full screen, and puts the
-// start-up screen mode back. Its state is the caption of Riso1.
+// start-up screen mode back. The caption of Riso1 shows its state, in the player's language.
 class FullScreenToggle {
   public:
-    static constexpr std::string_view kCaptionATuttoSchermo = "A tutto &schermo";
-    static constexpr std::string_view kCaptionInFinestra = "In &finestra";
-
     // Both must outlive the toggle.
     FullScreenToggle(HostWindow& window, KaprelCambiaRisoluzione& control);
 
@@ -39,6 +34,9 @@ class FullScreenToggle {
 
     HostWindow& window_;
     KaprelCambiaRisoluzione& control_;
+    // Riso1 offers full screen ("A tutto schermo") until the toggle goes full screen, then the
+    // way back ("In finestra").
+    bool offersFullScreen_ = true;
 };
 
 } // namespace vorlin

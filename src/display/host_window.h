@@ -7,6 +7,9 @@ namespace vorlin {
 // The hidden text boxes that keep the screen mode found at start-up.
 enum class ResolutionBox { txtRisoluzioneX, txtRisoluzioneY, txtRisoluzioneZ };
 
+// What the button Riso1 offers: to go full screen, or back to the window.
+enum class Riso1Caption { ATuttoSchermo, InFinestra };
+
 // The window's outer position and size in twips, borders and title bar included.
 struct WindowTwips {
     int left = 0;
@@ -21,9 +24,8 @@ class HostWindow {
   public:
     virtual ~HostWindow() = default;
 
-    // The caption of the button Riso1, access-key ampersand included.
-    virtual std::string riso1Caption() const = 0;
-    virtual void setRiso1Caption(const std::string& caption) = 0;
+    // Shows the caption of the button Riso1 in the player's language.
+    virtual void setRiso1Caption(Riso1Caption caption) = 0;
 
     virtual std::string resolutionText(ResolutionBox box) const = 0;
     virtual void setResolutionText(ResolutionBox box, const std::string& text) = 0;

@@ -1,4 +1,3 @@
-#include "captions.h"
 #include "game.h"
 #include "play_rules.h"
 
@@ -8,15 +7,14 @@ namespace vorlin {
 
 void Game::updateEnergy() {
     state.EnergiaAttuale = state.OggettiPresi - state.OggettiPersi + state.EnergiaBase;
-    window_.setStatusCaption(StatusLabel::Pt, numberCaption("Energia ", state.EnergiaAttuale));
+    window_.setStatusNumber(StatusLabel::Pt, state.EnergiaAttuale);
 }
 
 void Game::ModificaVariabiliScontroVorlinQuarzi_() {
     window_.playSound(Sound::PresaQuarzo);
     ++state.QuarziPresiElica;
     ++state.OggettiPresi;
-    window_.setStatusCaption(StatusLabel::nPresiTotale,
-                             numberCaption("Oggetti presi ", state.OggettiPresi));
+    window_.setStatusNumber(StatusLabel::nPresiTotale, state.OggettiPresi);
     updateEnergy();
 }
 
@@ -41,11 +39,11 @@ void Game::ModificaVariabiliScontroVorlinBanana_() {
     s.EnergiaAttuale = s.OggettiPresi - s.OggettiPersi + s.EnergiaBase;
     --s.ValoreCarica;
     if (s.ValoreCarica <= rules::kChargeBonusFloor) s.ValoreCarica = rules::kChargeBonusFloor;
-    window_.setStatusCaption(StatusLabel::Pt, numberCaption("Energia ", s.EnergiaAttuale));
+    window_.setStatusNumber(StatusLabel::Pt, s.EnergiaAttuale);
 
     // The charge count is shown as plain digits, and the quota is tested on that text.
     const std::string chargesCaption = std::to_string(s.CarichePrese);
-    window_.setStatusCaption(StatusLabel::BananePrese, chargesCaption);
+    window_.setStatusNumber(StatusLabel::BananePrese, s.CarichePrese);
     if (chargesCaption == std::to_string(s.CaricheObiettivo)) {
         window_.playSound(Sound::SchemaSuperato);
         window_.switchTimer(GameTimer::TimerAnimazione, false);

@@ -25,7 +25,9 @@ class GameWindow {
 
     // Starts a sound asynchronously; a new sound cuts the one playing.
     virtual void playSound(Sound sound) = 0;
-    virtual void setStatusCaption(StatusLabel label, const std::string& caption) = 0;
+    // Shows a number in a status label; the window words it in the player's language (the
+    // charge count as plain digits, the others after their literal, as numberCaption() does).
+    virtual void setStatusNumber(StatusLabel label, int number) = 0;
     // Switching on a timer that already runs does not restart it.
     virtual void switchTimer(GameTimer timer, bool on) = 0;
     virtual bool timerOn(GameTimer timer) const = 0;

@@ -1,4 +1,3 @@
-#include "captions.h"
 #include "field_layout.h"
 #include "game.h"
 #include "play_rules.h"
@@ -190,8 +189,7 @@ void Game::loseFallenObjects() {
         ++s.QuarziPersiBanana;
         if (s.QuarziPersiBanana % rules::kLossesPerBanana == 0) FarComparireBanana_();
         ++s.OggettiPersi;
-        window_.setStatusCaption(StatusLabel::nPersiTotale,
-                                 numberCaption("Oggetti persi ", s.OggettiPersi));
+        window_.setStatusNumber(StatusLabel::nPersiTotale, s.OggettiPersi);
         updateEnergy();
     }
 }

@@ -5,6 +5,12 @@
 #include <string>
 #include <utility>
 
+// The control table is plain data, without Qt: its captions carry the mark that the translation
+// tools (lupdate) look for, and the window translates them as it builds the controls.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(context, text) text
+#endif
+
 namespace vorlin {
 namespace {
 
@@ -38,26 +44,35 @@ constexpr ScrollSpec kRecordScroll{
 constexpr int kLinkHeight = 17;
 constexpr const char* kMailAddress = "vorlin@example.org";
 constexpr const char* kWebAddress = "https://vorlin.example.org/";
-constexpr const char* kSpeedCaption = "< velocità gioco >";
-constexpr const char* kSlowerCaption = "gioco più lento";
-constexpr const char* kFasterCaption = "gioco più veloce";
-constexpr const char* kClockCaption = "Clock gioco in millisecondi:";
+constexpr const char* kSpeedCaption = QT_TRANSLATE_NOOP("Controls", "< velocità gioco >");
+constexpr const char* kSlowerCaption = QT_TRANSLATE_NOOP("Controls", "gioco più lento");
+constexpr const char* kFasterCaption = QT_TRANSLATE_NOOP("Controls", "gioco più veloce");
+constexpr const char* kClockCaption = QT_TRANSLATE_NOOP("Controls", "Clock gioco in millisecondi:");
 constexpr const char* kStartSpeed = "80";
-constexpr const char* kMenuCaption = "Menù->";
+constexpr const char* kMenuCaption = QT_TRANSLATE_NOOP("Controls", "Menù->");
+constexpr const char* kNamePrompt =
+    QT_TRANSLATE_NOOP("Controls", "Inserire il nome del giocatore per avviare il gioco");
+// The names a screen reader gives the controls without a caption.
+constexpr const char* kSpeedBarName = QT_TRANSLATE_NOOP("Controls", "velocità gioco");
+constexpr const char* kRecordBarName =
+    QT_TRANSLATE_NOOP("Controls", "posizione nella tabella dei record");
 // The character sheet and its mask are built into the program, not read from dati/.
 constexpr const char* kBuiltInPicture = nullptr;
 
-constexpr const char* kAuthorText =
+constexpr const char* kAuthorText = QT_TRANSLATE_NOOP(
+    "Controls",
     "Vorlin è un gioco nato dalla passione di una piccola squadra di appassionati di giochi "
     "arcade. La creatura gialla dalla lunga coda arricciata attraversa sei scenari, sale sulle "
     "eliche e raccoglie gli oggetti che cadono dall'alto senza esaurire la propria energia. "
     "Disegnato e programmato nel tempo libero, offre partite brevi e divertenti a giocatori di "
-    "ogni età.";
+    "ogni età.");
 
 // The help text keeps long runs of spaces: word-wrapped in its label they start a new line.
 constexpr int kHelpGoalGap = 110;
 constexpr int kHelpControlsGap = 134;
-constexpr const char* kHelpGoal =
+constexpr const char* kHelpHeading = QT_TRANSLATE_NOOP("Controls", "Scopo del gioco:");
+constexpr const char* kHelpGoal = QT_TRANSLATE_NOOP(
+    "Controls",
     "accumulare più punti possibili.  I punti sono legati al numero di cariche effettuate e al "
     "numero di oggetti presi.   Nel gioco bisogna fare attenzione a non  consumare  tutta  "
     "l'energia  disponibile.   Questa viene decrementata di  1  ogni  volta  che  si  perde  un  "
@@ -65,15 +80,17 @@ constexpr const char* kHelpGoal =
     "incrementata di un punto) o gli oggetti grandi (energia incrementata di  più  punti  a  "
     "seconda  del  grado  di  difficoltà  ed all'avanzamento del gioco). Si passa allo schema "
     "successivo ogni  5  oggetti  grandi  catturati.  Gli oggetti grandi compaiono ogni 10 oggetti "
-    "piccoli persi.  Gestione:";
-constexpr const char* kHelpControls =
+    "piccoli persi.  Gestione:");
+constexpr const char* kHelpControls = QT_TRANSLATE_NOOP(
+    "Controls",
     "le  varie  funzioni  del  gioco sono  accessibili  dal  tasto Menù. Cliccandolo comparirà  "
     "una  pulsantiera  che  consentirà  di  accedere  alle  finestre dei RECORD  (Max 1000), "
     "dell'HELP, alla scheda AUTORE, alla visione A TUTTO SCHERMO, ad una  NUOVA PARTITA  o a "
     "riprendere quella appena abbandonata. La ripresa  della partita  appena abbandonata  potrà "
     "essere  effettuata anche  digitando  nuovamente sul tasto  menù  che provvederà  anche  a "
     "nascondere  la pulsantiera.  A gioco  avviato  questo  lo  si  potrà mettere in pausa "
-    "premendo  direttamente il stato P  o chiuderlo definitivamente premendo 2 volte il tasto Esc.";
+    "premendo  direttamente il stato P  o chiuderlo definitivamente premendo 2 volte il tasto "
+    "Esc.");
 
 // The start-up difficulty line shows the "Bassa" values with its fixed runs of spaces.
 constexpr int kDifficultyNumberGap = 4;
@@ -135,10 +152,11 @@ const char* keepText(std::string text) {
 }
 
 const char* helpText() {
-    return keepText("Scopo del gioco:" + std::string(kHelpGoalGap, ' ') + kHelpGoal +
+    return keepText(std::string(kHelpHeading) + std::string(kHelpGoalGap, ' ') + kHelpGoal +
                     std::string(kHelpControlsGap, ' ') + kHelpControls);
 }
 
+// The "Bassa" line of the difficulty table of the game start, whose translation it shares.
 const char* startDifficultyText() {
     const std::string numberGap(kDifficultyNumberGap, ' ');
     return keepText("Energia di partenza" + numberGap + "70" +
@@ -187,7 +205,7 @@ std::vector<ControlSpec> buildInventory() {
         {.name = "Frame7", .kind = Panel, .y = 410, .width = 649, .height = 50, .hidden = true,
          .backColour = kBlack},
         {.name = "HScroll2", .kind = HScrollBar, .container = "Frame7", .x = 208, .y = 24,
-         .width = 409, .height = 17, .scroll = kSpeedScroll},
+         .width = 409, .height = 17, .scroll = kSpeedScroll, .accessibleName = kSpeedBarName},
         {.name = "Label30", .kind = Label, .container = "Frame7", .caption = kStartSpeed, .x = 88,
          .y = 24, .width = 25, .height = 17, .foreColour = kOrange, .backColour = kBlack},
         whiteLabel("Label29", "Frame7", kClockCaption, 32, 8, 129, 17),
@@ -210,24 +228,24 @@ std::vector<ControlSpec> buildInventory() {
         {.name = "Frame2", .kind = Panel, .x = 8, .y = 88, .width = 625, .height = 281,
          .hidden = true, .backColour = kBlack, .border = true},
         {.name = "VScroll1", .kind = VScrollBar, .container = "Frame2", .x = 600, .y = 40,
-         .width = 17, .height = 233, .scroll = kRecordScroll},
+         .width = 17, .height = 233, .scroll = kRecordScroll, .accessibleName = kRecordBarName},
         {.name = "R", .kind = Button, .container = "Frame2", .caption = "R", .x = 600, .y = 16,
          .width = 17, .height = 17, .font = kSansSerifBold},
         summaryValue("ScheSu", 232, 160, 57, 17, kWhite),
-        whiteLabel("Label22", "Frame2", "Schemi superati", 16, 160, 161, 17, kArial12Bold),
+        whiteLabel("Label22", "Frame2", QT_TRANSLATE_NOOP("Controls", "Schemi superati"), 16, 160, 161, 17, kArial12Bold),
         {.name = "Image2", .kind = Image, .container = "Frame2", .x = 8, .y = 56, .width = 278,
          .height = 79},
-        {.name = "Label4", .kind = Label, .container = "Frame2", .caption = "BASSA", .x = 144,
+        {.name = "Label4", .kind = Label, .container = "Frame2", .caption = QT_TRANSLATE_NOOP("Controls", "BASSA"), .x = 144,
          .y = 24, .width = 145, .height = 25, .foreColour = kGreen, .backColour = kBlack,
          .font = kArial12Bold, .align = Right},
-        whiteLabel("Label5", "Frame2", "Numero cariche", 16, 184, 153, 17, kArial12Bold),
+        whiteLabel("Label5", "Frame2", QT_TRANSLATE_NOOP("Controls", "Numero cariche"), 16, 184, 153, 17, kArial12Bold),
         summaryValue("Li", 232, 184, 57, 17, kWhite),
-        whiteLabel("Label7", "Frame2", "Totale   oggetti  presi", 16, 208, 185, 25, kArial12Bold),
-        whiteLabel("Label8", "Frame2", "Totale   oggetti  persi", 16, 232, 185, 25, kArial12Bold),
+        whiteLabel("Label7", "Frame2", QT_TRANSLATE_NOOP("Controls", "Totale   oggetti  presi"), 16, 208, 185, 25, kArial12Bold),
+        whiteLabel("Label8", "Frame2", QT_TRANSLATE_NOOP("Controls", "Totale   oggetti  persi"), 16, 232, 185, 25, kArial12Bold),
         summaryValue("Wpre", 224, 208, 65, 17, kGreen),
         summaryValue("Wper", 224, 232, 65, 17, kRed),
-        whiteLabel("Label6", "Frame2", "Difficoltà gioco", 16, 24, 121, 25, kArial12Bold),
-        whiteLabel("Label9", "Frame2", "Punti   totalizzati", 16, 256, 177, 17, kArial12Bold),
+        whiteLabel("Label6", "Frame2", QT_TRANSLATE_NOOP("Controls", "Difficoltà gioco"), 16, 24, 121, 25, kArial12Bold),
+        whiteLabel("Label9", "Frame2", QT_TRANSLATE_NOOP("Controls", "Punti   totalizzati"), 16, 256, 177, 17, kArial12Bold),
         summaryValue("Record", 200, 256, 89, 25, kOrange),
     };
 
@@ -236,7 +254,7 @@ std::vector<ControlSpec> buildInventory() {
     rows.insert(rows.end(), {
         {.name = "Line1", .kind = Line, .container = "Frame2", .x = 296, .y = 16, .height = 256,
          .backColour = kYellow},
-        whiteLabel("Label19", "Frame2", "Dif. Posiz. Record    Data record   Nome giocatore",
+        whiteLabel("Label19", "Frame2", QT_TRANSLATE_NOOP("Controls", "Dif. Posiz. Record    Data record   Nome giocatore"),
                    304, 16, 289, 17, kSansSerifBold),
         {.name = "Label20", .kind = Label, .container = "Frame2", .x = 600, .y = 16, .width = 17,
          .height = 17, .backColour = kWhite},
@@ -274,12 +292,15 @@ std::vector<ControlSpec> buildInventory() {
         pictureHolder("picSpriteBa", 48, 72, 33, 41, "Bananaco.kpb"),
         pictureHolder("picMascheraBa", 0, 72, 33, 41, "Bananane.kpb"),
         {.name = "txtRisoluzioneZ", .kind = TextBox, .x = 96, .y = 392, .width = 33, .height = 21,
-         .hidden = true},
+         .hidden = true,
+         .accessibleName = QT_TRANSLATE_NOOP("Controls", "profondità di colore dello schermo all'avvio")},
         {.name = "txtRisoluzioneY", .kind = TextBox, .x = 48, .y = 392, .width = 33, .height = 21,
-         .hidden = true},
+         .hidden = true,
+         .accessibleName = QT_TRANSLATE_NOOP("Controls", "altezza dello schermo all'avvio")},
         {.name = "txtRisoluzioneX", .kind = TextBox, .x = 8, .y = 392, .width = 33, .height = 21,
-         .hidden = true},
-        {.name = "cmdCambiaRisoluzione", .kind = Button, .caption = "Cambia risoluzione", .x = 8,
+         .hidden = true,
+         .accessibleName = QT_TRANSLATE_NOOP("Controls", "larghezza dello schermo all'avvio")},
+        {.name = "cmdCambiaRisoluzione", .kind = Button, .caption = QT_TRANSLATE_NOOP("Controls", "Cambia risoluzione"), .x = 8,
          .y = 424, .width = 121, .height = 25, .hidden = true},
         {.name = "KaprelCambiaRisoluzione1", .kind = ResolutionControl, .width = 30, .height = 33},
         // Ground strip, wall and platform pictures.
@@ -293,59 +314,60 @@ std::vector<ControlSpec> buildInventory() {
         // The button bar, right to left.
         {.name = "Frame4", .kind = Panel, .x = 39, .y = 460, .width = 601, .height = 20,
          .hidden = true, .backColour = kBlack},
-        {.name = "EsciEsci", .kind = Button, .container = "Frame4", .caption = "&Esci", .x = 544,
+        {.name = "EsciEsci", .kind = Button, .container = "Frame4", .caption = QT_TRANSLATE_NOOP("Controls", "&Esci"), .x = 544,
          .width = 57, .height = 21},
         {.name = "Command2", .kind = Button, .container = "Frame4", .caption = "&?", .x = 488,
          .width = 57, .height = 21},
-        {.name = "Command3", .kind = Button, .container = "Frame4", .caption = "&Autore", .x = 424,
+        {.name = "Command3", .kind = Button, .container = "Frame4", .caption = QT_TRANSLATE_NOOP("Controls", "&Autore"), .x = 424,
          .width = 65, .height = 21},
-        {.name = "Command5", .kind = Button, .container = "Frame4", .caption = "&Record", .x = 360,
+        {.name = "Command5", .kind = Button, .container = "Frame4", .caption = QT_TRANSLATE_NOOP("Controls", "&Record"), .x = 360,
          .width = 65, .height = 21},
-        {.name = "Riso1", .kind = Button, .container = "Frame4", .caption = "A tutto &schermo",
+        {.name = "Riso1", .kind = Button, .container = "Frame4", .caption = QT_TRANSLATE_NOOP("Controls", "A tutto &schermo"),
          .x = 272, .width = 89, .height = 21},
-        {.name = "NuovoGioco", .kind = Button, .container = "Frame4", .caption = "&Gioca di nuovo",
+        {.name = "NuovoGioco", .kind = Button, .container = "Frame4", .caption = QT_TRANSLATE_NOOP("Controls", "&Gioca di nuovo"),
          .x = 184, .width = 89, .height = 21},
-        {.name = "Command1", .kind = Button, .container = "Frame4", .caption = "R&iprendi gioco",
+        {.name = "Command1", .kind = Button, .container = "Frame4", .caption = QT_TRANSLATE_NOOP("Controls", "R&iprendi gioco"),
          .x = 96, .width = 89, .height = 21, .disabled = true},
         {.name = "Command4", .kind = Button, .container = "Frame4",
-         .caption = "&Velocità gioco-->", .x = 8, .width = 89, .height = 21},
+         .caption = QT_TRANSLATE_NOOP("Controls", "&Velocità gioco-->"), .x = 8, .width = 89, .height = 21},
         pictureHolder("PausaN", 376, 304, 25, 25, "PausaN1.kpb"),
         pictureHolder("PausaC", 376, 344, 25, 25, "PausaC1.kpb"),
 
         // The status row: difficulty, objects caught, objects lost.
         {.name = "Picture5", .kind = PictureBox, .x = 302, .y = 460, .width = 37, .height = 20},
-        {.name = "LivelloDa1a6", .kind = Label, .container = "Picture5", .caption = "Dif.",
+        {.name = "LivelloDa1a6", .kind = Label, .container = "Picture5", .caption = QT_TRANSLATE_NOOP("Controls", "Dif."),
          .width = 37, .height = 20, .foreColour = kBlack, .backColour = kGreen,
          .font = kArial12Bold, .align = Centre},
         {.name = "Picture4", .kind = PictureBox, .x = 328, .y = 460, .width = 169, .height = 20},
         {.name = "nPresiTotale", .kind = Label, .container = "Picture4",
-         .caption = "Oggetti presi", .x = 8, .width = 161, .height = 20, .foreColour = kGreen,
+         .caption = QT_TRANSLATE_NOOP("Controls", "Oggetti presi"), .x = 8, .width = 161, .height = 20, .foreColour = kGreen,
          .backColour = kBlack, .font = kArial12Bold, .align = Centre},
         {.name = "Picture3", .kind = PictureBox, .x = 496, .y = 460, .width = 145, .height = 20},
         {.name = "nPersiTotale", .kind = Label, .container = "Picture3",
-         .caption = "Oggetti persi", .width = 145, .height = 20, .foreColour = kRed,
+         .caption = QT_TRANSLATE_NOOP("Controls", "Oggetti persi"), .width = 145, .height = 20, .foreColour = kRed,
          .backColour = kBlack, .font = kArial12Bold, .align = Centre},
         // The start panel.
         {.name = "Frame1", .kind = Panel, .x = 48, .y = 128, .width = 545, .height = 217,
          .backColour = kBlack, .border = true},
-        {.name = "PulsanteStart", .kind = Button, .container = "Frame1", .caption = "&Start",
+        {.name = "PulsanteStart", .kind = Button, .container = "Frame1", .caption = QT_TRANSLATE_NOOP("Controls", "&Start"),
          .x = 16, .y = 136, .width = 73, .height = 65, .backColour = kGreen, .font = kArial18},
         {.name = "HScroll1", .kind = HScrollBar, .container = "Frame1", .x = 120, .y = 104,
-         .width = 409, .height = 17, .scroll = kSpeedScroll},
+         .width = 409, .height = 17, .scroll = kSpeedScroll, .accessibleName = kSpeedBarName},
         {.name = "NomeGiocatore", .kind = TextBox, .container = "Frame1",
-         .caption = "Inserire il nome del giocatore", .x = 136, .y = 160, .width = 385,
-         .height = 40, .foreColour = kOrange, .backColour = kBlack, .font = kNameBoxFont},
-        {.name = "Option4", .kind = OptionButton, .container = "Frame1", .caption = "Bassissima",
+         .caption = QT_TRANSLATE_NOOP("Controls", "Inserire il nome del giocatore"), .x = 136, .y = 160, .width = 385,
+         .height = 40, .foreColour = kOrange, .backColour = kBlack, .font = kNameBoxFont,
+         .accessibleName = kNamePrompt},
+        {.name = "Option4", .kind = OptionButton, .container = "Frame1", .caption = QT_TRANSLATE_NOOP("Controls", "Bassissima"),
          .x = 16, .y = 112, .width = 73, .height = 17, .foreColour = kBlue, .backColour = kBlack},
-        {.name = "Option3", .kind = OptionButton, .container = "Frame1", .caption = "Bassa",
+        {.name = "Option3", .kind = OptionButton, .container = "Frame1", .caption = QT_TRANSLATE_NOOP("Controls", "Bassa"),
          .x = 16, .y = 88, .width = 49, .height = 17, .selected = true, .foreColour = kGreen,
          .backColour = kBlack},
-        {.name = "Option2", .kind = OptionButton, .container = "Frame1", .caption = "Media",
+        {.name = "Option2", .kind = OptionButton, .container = "Frame1", .caption = QT_TRANSLATE_NOOP("Controls", "Media"),
          .x = 16, .y = 64, .width = 57, .height = 17, .foreColour = kYellow, .backColour = kBlack},
-        {.name = "Option1", .kind = OptionButton, .container = "Frame1", .caption = "Alta",
+        {.name = "Option1", .kind = OptionButton, .container = "Frame1", .caption = QT_TRANSLATE_NOOP("Controls", "Alta"),
          .x = 16, .y = 40, .width = 57, .height = 17, .foreColour = kRed, .backColour = kBlack},
         whiteLabel("Label14", "Frame1", kSpeedCaption, 280, 80, 97, 17),
-        whiteLabel("Label21", "Frame1", "Inserire il nome del giocatore per avviare il gioco",
+        whiteLabel("Label21", "Frame1", kNamePrompt,
                    288, 144, 233, 17),
         {.name = "Shape1", .kind = Shape, .container = "Frame1", .x = 120, .y = 136, .width = 409,
          .height = 65, .backColour = kRed},
@@ -356,15 +378,15 @@ std::vector<ControlSpec> buildInventory() {
         whiteLabel("Label12", "Frame1", kClockCaption, 120, 48, 129, 17),
         {.name = "Label2", .kind = Label, .container = "Frame1", .caption = startDifficultyText(),
          .x = 120, .y = 16, .width = 409, .height = 17, .foreColour = kGreen, .backColour = kBlack},
-        whiteLabel("Label1", "Frame1", "Difficoltà gioco:", 16, 16, 81, 17),
+        whiteLabel("Label1", "Frame1", QT_TRANSLATE_NOOP("Controls", "Difficoltà gioco:"), 16, 16, 81, 17),
 
         // The status row: energy and charges.
         {.name = "Picture2", .kind = PictureBox, .x = 32, .y = 460, .width = 145, .height = 20},
-        {.name = "Pt", .kind = Label, .container = "Picture2", .caption = "Energia 70",
+        {.name = "Pt", .kind = Label, .container = "Picture2", .caption = QT_TRANSLATE_NOOP("Controls", "Energia 70"),
          .width = 153, .height = 20, .foreColour = kOrange, .backColour = kBlack,
          .font = kArial12Bold, .align = Centre},
         {.name = "Picture1", .kind = PictureBox, .x = 176, .y = 460, .width = 129, .height = 20},
-        {.name = "Label11", .kind = Label, .container = "Picture1", .caption = "N.Cariche",
+        {.name = "Label11", .kind = Label, .container = "Picture1", .caption = QT_TRANSLATE_NOOP("Controls", "N.Cariche"),
          .width = 81, .height = 20, .foreColour = kWhite, .backColour = kBlack,
          .font = kArial12Bold, .align = Centre},
         {.name = "BananePrese", .kind = Label, .container = "Picture1", .x = 80, .width = 57,
@@ -379,7 +401,7 @@ std::vector<ControlSpec> buildInventory() {
         {.name = "TimerAnimazione", .kind = Timer, .disabled = true, .interval = 80},
         pictureHolder("picSpriteS", 240, 0, 196, 784, kBuiltInPicture),
         pictureHolder("picMascheraS", 152, 0, 196, 784, kBuiltInPicture),
-        {.name = "Label3", .kind = Label, .caption = "Schema passato", .x = 8, .y = 208,
+        {.name = "Label3", .kind = Label, .caption = QT_TRANSLATE_NOOP("Controls", "Schema passato"), .x = 8, .y = 208,
          .width = 625, .height = 33, .hidden = true, .foreColour = kOrange, .font = kArial18,
          .align = Centre, .transparent = true},
     });

@@ -66,6 +66,9 @@ struct ControlSpec {
     int interval = 0;                  // timers, ms
     ScrollSpec scroll{};               // scroll bars
     const char* pictureFile = nullptr; // picture holders filled from dati/ at load
+    // What a screen reader calls a control that shows no caption of its own (a scroll bar, a
+    // text box); nullptr: its caption.
+    const char* accessibleName = nullptr;
 };
 
 // Every control of the window in front-to-back order (within a container, a control listed

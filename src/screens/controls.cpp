@@ -2,6 +2,7 @@
 
 #include "painted_controls.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -32,6 +33,26 @@ QString shownText(const ControlSpec& design, const QString& caption) {
                   QStringLiteral("\n"));
     return shown;
 }
+// A word-wrapped text in the player's language, translated paragraph by paragraph: the long
+// space runs that start its lines stay as they are.
+QString translatedText(const ControlSpec& design) {
+    if (!design.wordWrap) return translatedCaption(design.caption);
+    const QString caption = QString::fromUtf8(design.caption);
+    static const QRegularExpression lineStart(QStringLiteral(" {%1,}").arg(kSpacesThatBreakALine));
+    QString translated;
+    qsizetype paragraphStart = 0;
+    for (auto gaps = lineStart.globalMatch(caption); gaps.hasNext();) {
+        const QRegularExpressionMatch gap = gaps.next();
+        translated +=
+            translatedCaption(caption.mid(paragraphStart, gap.capturedStart() - paragraphStart)
+                                  .toUtf8()
+                                  .constData()) +
+            gap.captured();
+        paragraphStart = gap.capturedEnd();
+    }
+    return translated + translatedCaption(caption.mid(paragraphStart).toUtf8().constData());
+}
+
 const char* kBackProperty = "vorlinBackColour";
 constexpr int kBlack = 0x000000;
 
@@ -70,6 +91,10 @@ bool isLabel(const ControlSpec& design) {
 
 } // namespace
 
+QString translatedCaption(const char* caption) {
+    return QCoreApplication::translate("Controls", caption);
+}
+
 QColor colourFromBgr(int bgr) {
     return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
 }
@@ -80,6 +105,8 @@ Controls::Controls(QWidget* form, const std::vector<ControlSpec>& inventory) {
             continue;
         QWidget* widget = create(form, design);
         widget->setObjectName(QString::fromLatin1(design.name));
+        if (design.accessibleName)
+            widget->setAccessibleName(translatedCaption(design.accessibleName));
         // A line is one pixel thick: its design gives it no width (vertical) or no height.
         const bool line = design.kind == ControlKind::Line;
         widget->setGeometry(design.x, design.y, line ? std::max(design.width, 1) : design.width,
@@ -106,8 +133,9 @@ QWidget* Controls::create(QWidget* form, const ControlSpec& design) {
     case ControlKind::Label: {
         QLabel* label = design.handCursor ? new ClickableLabel(parent) : new QLabel(parent);
         label->setTextFormat(Qt::PlainText);
-        label->setProperty(kCaptionProperty, QString::fromUtf8(design.caption));
-        label->setText(shownText(design, QString::fromUtf8(design.caption)));
+        const QString caption = translatedText(design);
+        label->setProperty(kCaptionProperty, caption);
+        label->setText(shownText(design, caption));
         label->setAlignment(alignmentFor(design.align));
         label->setWordWrap(design.wordWrap);
         label->setFont(fontFor(design.font));
@@ -117,19 +145,19 @@ QWidget* Controls::create(QWidget* form, const ControlSpec& design) {
     case ControlKind::Image:
         return new QLabel(parent);
     case ControlKind::Button: {
-        auto* button = new QPushButton(QString::fromUtf8(design.caption), parent);
+        auto* button = new QPushButton(translatedCaption(design.caption), parent);
         button->setFont(fontFor(design.font));
         button->setFocusPolicy(Qt::TabFocus);
         return button;
     }
     case ControlKind::OptionButton: {
-        auto* option = new QRadioButton(QString::fromUtf8(design.caption), parent);
+        auto* option = new QRadioButton(translatedCaption(design.caption), parent);
         option->setFont(fontFor(design.font));
         option->setChecked(design.selected);
         return option;
     }
     case ControlKind::TextBox: {
-        auto* box = new QLineEdit(QString::fromUtf8(design.caption), parent);
+        auto* box = new QLineEdit(translatedCaption(design.caption), parent);
         box->setFont(fontFor(design.font));
         return box;
     }

@@ -16,6 +16,10 @@ class QScrollBar;
 
 namespace vorlin {
 
+// A caption of the control table in the player's language (the Italian caption when the game
+// speaks Italian or the text has no translation).
+QString translatedCaption(const char* caption);
+
 // 0x00BBGGRR, the colour unit of the window's design, to and from QColor.
 QColor colourFromBgr(int bgr);
 

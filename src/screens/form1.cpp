@@ -3,8 +3,9 @@
 #include "assets/data_files.h"
 #include "assets/embedded_pictures.h"
 #include "assets/picture_loader.h"
-#include "desktop/sound_thread.h"
 #include "desktop/desktop_window.h"
+#include "desktop/sound_thread.h"
+#include "game/captions.h"
 #include "game/play_rules.h"
 #include "painted_controls.h"
 #include "record_panel.h"
@@ -22,7 +23,8 @@ namespace vorlin {
 
 namespace {
 
-const char* const kCaption = "Vorlin     Ver. 4.01  per Windows 95, 98, ME, 2000, XP, Vista";
+const char* const kCaption = QT_TRANSLATE_NOOP(
+    "vorlin::Form1", "Vorlin     Ver. 4.01  per Windows 95, 98, ME, 2000, XP, Vista");
 
 // The virtual-key code of the keys the game answers; every other key gives 0 and does nothing.
 int virtualKeyCode(const QKeyEvent& event) {
@@ -58,12 +60,27 @@ const char* statusLabelName(StatusLabel label) {
     return "";
 }
 
+// The literal a status label shows before its number; the charge count shows plain digits.
+const char* statusLiteral(StatusLabel label) {
+    switch (label) {
+    case StatusLabel::Pt:
+        return QT_TRANSLATE_NOOP("vorlin::Form1", "Energia ");
+    case StatusLabel::nPresiTotale:
+        return QT_TRANSLATE_NOOP("vorlin::Form1", "Oggetti presi ");
+    case StatusLabel::nPersiTotale:
+        return QT_TRANSLATE_NOOP("vorlin::Form1", "Oggetti persi ");
+    case StatusLabel::BananePrese:
+        break;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 Form1::Form1(FormOptions options)
     : options_(std::move(options)), sheets_{}, game_(*this, sheets_),
       controls_(this, controlInventory()) {
-    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowTitle(tr(kCaption));
     setFixedSize(Game::kFrameWidth, Game::kFrameHeight);
     setWindowIcon(embeddedWindowIcon());
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -220,8 +237,11 @@ void Form1::playSound(Sound sound) {
 
 // On the desktop the status row changes with the field, at the next display refresh; what the
 // game reads back from a caption is the newest at once.
-void Form1::setStatusCaption(StatusLabel label, const std::string& caption) {
+void Form1::setStatusNumber(StatusLabel label, int number) {
     const char* name = statusLabelName(label);
+    const char* literal = statusLiteral(label);
+    const std::string caption =
+        literal ? numberCaption(tr(literal).toStdString(), number) : std::to_string(number);
     if (DesktopWindow* desktop = screenMode_->desktopWindow()) {
         controls_.setCaptionShownLater(name, QString::fromStdString(caption));
         captionsToShow_.insert(name);

@@ -17,7 +17,8 @@
 namespace vorlin {
 
 // The name box's text until the player types a name.
-inline constexpr const char* kNamePlaceholder = "Inserire il nome del giocatore";
+inline constexpr const char* kNamePlaceholder =
+    QT_TRANSLATE_NOOP("Controls", "Inserire il nome del giocatore");
 
 class DesktopWindow;
 class SoundThread;
@@ -110,7 +111,7 @@ class Form1 : public QWidget, private GameWindow {
   private:
     // GameWindow
     void playSound(Sound sound) override;
-    void setStatusCaption(StatusLabel label, const std::string& caption) override;
+    void setStatusNumber(StatusLabel label, int number) override;
     void switchTimer(GameTimer timer, bool on) override;
     bool timerOn(GameTimer timer) const override;
     bool panelVisible(Panel panel) const override;

@@ -107,7 +107,7 @@ bool Form1::loadPictures() {
     if (!load(kPauseMaskFile, pauseSign_.mask) || !load(kPauseColourFile, pauseSign_.colour))
         return false;
     if (!samePictureSize(pauseSign_)) {
-        loadError_ = QStringLiteral("Immagine non valida: %1 e %2 hanno misure diverse")
+        loadError_ = tr("Immagine non valida: %1 e %2 hanno misure diverse")
                          .arg(QLatin1String(kPauseMaskFile), QLatin1String(kPauseColourFile));
         return false;
     }

@@ -20,23 +20,31 @@ struct Difficulty {
 };
 
 constexpr Difficulty kDifficulties[] = {
-    {30, "Energia 30", 0x0000FF,
-     "Energia di partenza    30                               Ogni carica    30 punti di energia a "
-     "scalare",
-     "ALTA"},
-    {40, "Energia 40", 0x00FFFF,
-     "Energia di partenza    40                               Ogni carica    40 punti di energia a "
-     "scalare",
-     "MEDIA"},
-    {70, "Energia 70", 0x00FF00,
-     "Energia di partenza    70                               Ogni carica    50 punti di energia a "
-     "scalare",
-     "BASSA"},
-    {70, "Energia 70", 0xFF0000,
-     "Energia di partenza    70                               Ogni carica    70 punti di energia a "
-     "scalare",
-     "BASSISSIMA"},
+    {30, QT_TRANSLATE_NOOP("Controls", "Energia 30"), 0x0000FF,
+     QT_TRANSLATE_NOOP("Controls",
+                       "Energia di partenza    30                               Ogni carica    30 "
+                       "punti di energia a scalare"),
+     QT_TRANSLATE_NOOP("Controls", "ALTA")},
+    {40, QT_TRANSLATE_NOOP("Controls", "Energia 40"), 0x00FFFF,
+     QT_TRANSLATE_NOOP("Controls",
+                       "Energia di partenza    40                               Ogni carica    40 "
+                       "punti di energia a scalare"),
+     QT_TRANSLATE_NOOP("Controls", "MEDIA")},
+    {70, QT_TRANSLATE_NOOP("Controls", "Energia 70"), 0x00FF00,
+     QT_TRANSLATE_NOOP("Controls",
+                       "Energia di partenza    70                               Ogni carica    50 "
+                       "punti di energia a scalare"),
+     QT_TRANSLATE_NOOP("Controls", "BASSA")},
+    {70, QT_TRANSLATE_NOOP("Controls", "Energia 70"), 0xFF0000,
+     QT_TRANSLATE_NOOP("Controls",
+                       "Energia di partenza    70                               Ogni carica    70 "
+                       "punti di energia a scalare"),
+     QT_TRANSLATE_NOOP("Controls", "BASSISSIMA")},
 };
+
+// The status captions before the first catch and the first loss.
+constexpr const char* kObjectsCaughtCaption = QT_TRANSLATE_NOOP("Controls", "Oggetti presi");
+constexpr const char* kObjectsLostCaption = QT_TRANSLATE_NOOP("Controls", "Oggetti persi");
 
 // Leading and trailing spaces (only spaces) removed.
 QString trimSpaces(const QString& text) {
@@ -70,13 +78,13 @@ void Form1::selectDifficulty(int option) {
     s.EnergiaIniziale = d.startingEnergy;
     s.ValoreCarica = s.EnergiaIniziale - rules::kChargeBonusBelowStart;
     s.EnergiaBase = s.EnergiaIniziale;
-    controls_.setCaption("Pt", QString::fromLatin1(d.energyCaption));
+    controls_.setCaption("Pt", translatedCaption(d.energyCaption));
     controls_.setForeColour("Label2", d.colour);
     controls_.setBackColour("PulsanteStart", d.colour);
     controls_.setBackColour("LivelloDa1a6", d.colour);
-    controls_.setCaption("Label2", QString::fromLatin1(d.startPanelText));
+    controls_.setCaption("Label2", translatedCaption(d.startPanelText));
     controls_.setForeColour("Label4", d.colour);
-    controls_.setCaption("Label4", QString::fromLatin1(d.name));
+    controls_.setCaption("Label4", translatedCaption(d.name));
 }
 
 void Form1::HScroll1_Change() {
@@ -101,7 +109,7 @@ void Form1::changeSpeed(const std::string& changed, const std::string& other) {
 
 void Form1::PulsanteStart_Click() {
     const QString name = trimSpaces(controls_.caption("NomeGiocatore"));
-    if (name.isEmpty() || name == QLatin1String(kNamePlaceholder)) return;
+    if (name.isEmpty() || name == translatedCaption(kNamePlaceholder)) return;
 
     for (const char* panel : {"Frame2", "Frame3", "Frame6", "Frame4"})
         controls_.hide(panel);
@@ -120,8 +128,8 @@ void Form1::PulsanteStart_Click() {
 }
 
 void Form1::showEmptyCounters() {
-    controls_.setCaption("nPresiTotale", QStringLiteral("Oggetti presi"));
-    controls_.setCaption("nPersiTotale", QStringLiteral("Oggetti persi"));
+    controls_.setCaption("nPresiTotale", translatedCaption(kObjectsCaughtCaption));
+    controls_.setCaption("nPersiTotale", translatedCaption(kObjectsLostCaption));
 }
 
 void Form1::NuovoGioco_Click() {
@@ -141,8 +149,8 @@ void Form1::NuovoGioco_Click() {
     game_.clearFrame();
     presentFrame();
     // "Energia", two spaces and the number: unlike the difficulty captions.
-    controls_.setCaption("Pt",
-                         QString::fromStdString(numberCaption("Energia ", s.EnergiaIniziale)));
+    controls_.setCaption("Pt", QString::fromStdString(
+                                   numberCaption(tr("Energia ").toStdString(), s.EnergiaIniziale)));
     s.BananaX = s.BananaY = rules::kParked;
     for (const char* panel : {"Frame2", "Frame3", "Frame4"})
         controls_.hide(panel);

@@ -90,7 +90,7 @@ void Form1::Riso1_Click() {
 void Form1::Timer1_Timer() {
     // Empties the name box three seconds after start-up, but only while it still shows the
     // placeholder: a name typed by a quick player is kept.
-    if (controls_.caption("NomeGiocatore") == QLatin1String(kNamePlaceholder))
+    if (controls_.caption("NomeGiocatore") == translatedCaption(kNamePlaceholder))
         controls_.setCaption("NomeGiocatore", QString());
     timer("Timer1").setEnabled(false);
 }

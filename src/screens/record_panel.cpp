@@ -4,6 +4,7 @@
 #include "game/game_state.h"
 #include "painted_controls.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -74,8 +75,9 @@ void RecordPanel::paintRows() {
 void RecordPanel::tellPlayer(const std::string& message) {
     // Not modal: the game goes on behind it. One box at a time says the latest problem.
     if (!warning_) {
-        warning_ = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vorlin - Record"), {},
-                                   QMessageBox::Ok, controls_.widget("Frame2")->window());
+        warning_ = new QMessageBox(QMessageBox::Warning,
+                                   QCoreApplication::translate("RecordPanel", "Vorlin - Record"),
+                                   {}, QMessageBox::Ok, controls_.widget("Frame2")->window());
         warning_->setAttribute(Qt::WA_DeleteOnClose);
     }
     warning_->setText(QString::fromStdString(message));

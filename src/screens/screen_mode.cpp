@@ -79,12 +79,11 @@ void ScreenMode::restoreBeforeExit() {
     toggle_->restoreBeforeExit();
 }
 
-std::string ScreenMode::riso1Caption() const {
-    return controls_.caption("Riso1").toStdString();
-}
-
-void ScreenMode::setRiso1Caption(const std::string& caption) {
-    controls_.setCaption("Riso1", QString::fromStdString(caption));
+void ScreenMode::setRiso1Caption(Riso1Caption caption) {
+    controls_.setCaption(
+        "Riso1", caption == Riso1Caption::InFinestra
+                     ? translatedCaption(QT_TRANSLATE_NOOP("Controls", "In &finestra"))
+                     : translatedCaption(QT_TRANSLATE_NOOP("Controls", "A tutto &schermo")));
 }
 
 std::string ScreenMode::resolutionText(ResolutionBox box) const {

@@ -42,8 +42,7 @@ class ScreenMode : private HostWindow {
     DesktopWindow* desktopWindow() const { return desktop_.get(); }
 
   private:
-    std::string riso1Caption() const override;
-    void setRiso1Caption(const std::string& caption) override;
+    void setRiso1Caption(Riso1Caption caption) override;
     std::string resolutionText(ResolutionBox box) const override;
     void setResolutionText(ResolutionBox box, const std::string& text) override;
     WindowTwips windowTwips() const override;

@@ -19,12 +19,12 @@ struct SchemeTitle {
 
 constexpr SchemeTitle kSchemeTitles[kSchemeCount + 1] = {
     {"", 0},
-    {"La stanza dei giochi", 29},
-    {"La foresta", 25},
-    {"La circolazione - i sentimenti", 25},
-    {"Il dolce zucchero", 25},
-    {"La città - Catanzaro", 25},
-    {"L'effimero", 25},
+    {QT_TRANSLATE_NOOP("vorlin::Form1", "La stanza dei giochi"), 29},
+    {QT_TRANSLATE_NOOP("vorlin::Form1", "La foresta"), 25},
+    {QT_TRANSLATE_NOOP("vorlin::Form1", "La circolazione - i sentimenti"), 25},
+    {QT_TRANSLATE_NOOP("vorlin::Form1", "Il dolce zucchero"), 25},
+    {QT_TRANSLATE_NOOP("vorlin::Form1", "La città - Catanzaro"), 25},
+    {QT_TRANSLATE_NOOP("vorlin::Form1", "L'effimero"), 25},
 };
 
 } // namespace
@@ -52,12 +52,11 @@ void Form1::NuovoSchemaParte2_() {
     const QString name = controls_.caption("NomeGiocatore");
     if (s.PartitaFinita == 1) {
         controls_.setCaption("Label3",
-                             QStringLiteral("Ciao ") + name +
-                                 QStringLiteral(", hai esaurito tutta l'energia disponibile"));
+                             tr("Ciao %1, hai esaurito tutta l'energia disponibile").arg(name));
     } else {
         // The count of schemes passed in this game, never wrapped: the seventh says 7.
         controls_.setCaption(
-            "Label3", QStringLiteral("Ciao %1, schema %2 superato")
+            "Label3", tr("Ciao %1, schema %2 superato")
                           .arg(name, QString::number(s.CaricheObiettivo / kChargesPerScheme)));
         s.CaricheObiettivo += kChargesPerScheme;
         ++s.NumeroSchema;
@@ -106,7 +105,7 @@ void Form1::TitoloSchema_() {
     const SchemeTitle& scheme = kSchemeTitles[game_.state.NumeroSchema];
     QWidget* box = controls_.widget("PictureTitoloSchema");
     box->resize(box->width(), scheme.boxHeight);
-    controls_.setCaption("LabelPictureTitoloSchema", QString::fromUtf8(scheme.title));
+    controls_.setCaption("LabelPictureTitoloSchema", tr(scheme.title));
     controls_.show("PictureTitoloSchema");
     timer("Timer2").setEnabled(true);
 }

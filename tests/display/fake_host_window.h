@@ -14,13 +14,12 @@ class FakeHostWindow : public HostWindow {
   public:
     explicit FakeHostWindow(std::vector<std::string>& journal) : journal_(journal) {}
 
-    std::string caption = "A tutto &schermo";
+    Riso1Caption caption = Riso1Caption::ATuttoSchermo;
     std::map<ResolutionBox, std::string> texts;
     WindowTwips geometry{1500, 1200, 9720, 7650};
     bool fullScreen = false;
 
-    std::string riso1Caption() const override { return caption; }
-    void setRiso1Caption(const std::string& newCaption) override { caption = newCaption; }
+    void setRiso1Caption(Riso1Caption newCaption) override { caption = newCaption; }
 
     std::string resolutionText(ResolutionBox box) const override {
         const auto found = texts.find(box);

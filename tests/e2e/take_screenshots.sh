@@ -1,7 +1,9 @@
 #!/bin/sh
 # Plays one game under an X server of its own and keeps three pictures of it for the README:
 # the start panel with a name typed, the first scheme in play, and the record panel after the
-# game. Every step's picture stays under build/e2e/screenshots/.
+# game. Then, on an English desktop, every panel in English: the start panel, a scheme in play,
+# the button bar with the speed panel, the help, the author and the record panels. Every step's
+# picture stays under build/e2e/screenshots/.
 # Usage: take_screenshots.sh BUILD_DIR DESTINATION_FOLDER
 destination=$2
 set -- "$1" screenshots
@@ -39,8 +41,33 @@ wait_until 10 "the record panel" bar_shown
 shot record_panel
 quit_with_escape
 
+# The same game on an English desktop.
+BAR_HELP_X=555
+BAR_AUTHOR_X=495
+BAR_RECORDS_X=431
+export LANG=en_US.UTF-8
+unset LANGUAGE LC_ALL LC_MESSAGES
+start_game
+wait_until 10 "the name box to be emptied" name_box_empty
+type_player_name "Anna"
+shot start_panel_en
+click_start
+sleep "$PLAY_SECONDS"
+shot playing_en
+key Escape
+click_at "$BAR_SPEED_PANEL_X" "$BAR_Y"
+shot speed_panel_en
+click_at "$BAR_HELP_X" "$BAR_Y"
+shot help_panel_en
+click_at "$BAR_AUTHOR_X" "$BAR_Y"
+shot author_panel_en
+click_at "$BAR_RECORDS_X" "$BAR_Y"
+shot record_panel_en
+quit_with_escape
+
 mkdir -p "$destination"
-for picture in start_panel playing record_panel; do
+for picture in start_panel playing record_panel start_panel_en playing_en speed_panel_en \
+    help_panel_en author_panel_en record_panel_en; do
     cp "$SHOTS/$picture.png" "$destination/$picture.png"
 done
 echo "screenshots in $destination"

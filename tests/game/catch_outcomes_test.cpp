@@ -45,7 +45,7 @@ TEST_F(CatchOutcomes, QuotaIsReachedAtTheFifthAndTenthCharge) {
         placeBanana(s);
         window.switches.clear();
         game.ModificaVariabiliScontroVorlinBanana_();
-        EXPECT_EQ(window.caption(StatusLabel::BananePrese), std::to_string(charge));
+        EXPECT_EQ(window.number(StatusLabel::BananePrese), charge);
         if (window.sounds.back() == Sound::SchemaSuperato) {
             passedAt.push_back(charge);
             EXPECT_EQ(window.switches, (std::vector<RecordingWindow::TimerSwitch>{
@@ -99,8 +99,8 @@ TEST_F(CatchOutcomes, CaughtObjectCountsForTheLiftsAndTheEnergy) {
     EXPECT_EQ(s.OggettiPresi, 1);
     EXPECT_EQ(s.EnergiaAttuale, 71);
     EXPECT_EQ(window.sounds, std::vector<Sound>{Sound::PresaQuarzo});
-    EXPECT_EQ(window.caption(StatusLabel::nPresiTotale), "Oggetti presi  1");
-    EXPECT_EQ(window.caption(StatusLabel::Pt), "Energia  71");
+    EXPECT_EQ(window.number(StatusLabel::nPresiTotale), 1);
+    EXPECT_EQ(window.number(StatusLabel::Pt), 71);
 }
 
 TEST_F(CatchOutcomes, NewBananaStandsOnALevel) {

@@ -13,9 +13,7 @@ namespace vorlin::test {
 class RecordingWindow : public GameWindow {
   public:
     void playSound(Sound sound) override { sounds.push_back(sound); }
-    void setStatusCaption(StatusLabel label, const std::string& caption) override {
-        captions[label] = caption;
-    }
+    void setStatusNumber(StatusLabel label, int number) override { numbers[label] = number; }
     void switchTimer(GameTimer timer, bool on) override {
         timers[timer] = on;
         switches.push_back({timer, on});
@@ -40,9 +38,10 @@ class RecordingWindow : public GameWindow {
     }
     void presentFrame() override { ++framesPresented; }
 
-    std::string caption(StatusLabel label) const {
-        const auto found = captions.find(label);
-        return found == captions.end() ? std::string() : found->second;
+    // The number a status label was last given; empty when it was never written.
+    std::optional<int> number(StatusLabel label) const {
+        const auto found = numbers.find(label);
+        return found == numbers.end() ? std::nullopt : std::optional<int>(found->second);
     }
     int soundCount(Sound sound) const {
         int count = 0;
@@ -58,7 +57,7 @@ class RecordingWindow : public GameWindow {
     };
 
     std::vector<Sound> sounds;
-    std::map<StatusLabel, std::string> captions;
+    std::map<StatusLabel, int> numbers;
     std::map<GameTimer, bool> timers;
     std::vector<TimerSwitch> switches;
     std::map<Panel, bool> panels;

@@ -1,7 +1,5 @@
 #include "game_fixture.h"
 
-#include "game/captions.h"
-
 #include <random>
 #include <set>
 #include <vector>
@@ -239,8 +237,8 @@ TEST_F(TickTest, AnObjectAtExactly400IsNotLostYet) {
     EXPECT_GE(s.QuarziX[1], 100);
     EXPECT_LE(s.QuarziX[1], 1000);
     EXPECT_EQ(window.soundCount(Sound::QuarzoPerso), 1);
-    EXPECT_EQ(window.caption(StatusLabel::nPersiTotale), "Oggetti persi  1");
-    EXPECT_EQ(window.caption(StatusLabel::Pt), "Energia  69");
+    EXPECT_EQ(window.number(StatusLabel::nPersiTotale), 1);
+    EXPECT_EQ(window.number(StatusLabel::Pt), 69);
 }
 
 // Objects 5-8 start at world x 0, out of reach: each is lost once before it comes back.
@@ -356,7 +354,7 @@ TEST_F(TickTest, EnergyAndCountersStayConsistentOverALongGame) {
         ASSERT_EQ(s.EnergiaAttuale, s.OggettiPresi - s.OggettiPersi + s.EnergiaBase);
         ASSERT_EQ(s.OggettiPresi, s.QuarziPresiElica);
         ASSERT_EQ(s.OggettiPersi, s.QuarziPersiBanana);
-        ASSERT_EQ(window.caption(StatusLabel::Pt), numberCaption("Energia ", s.EnergiaAttuale));
+        ASSERT_EQ(window.number(StatusLabel::Pt), s.EnergiaAttuale);
         if (s.CarichePrese != lastCharges) {
             bonuses += s.EnergiaBase - lastBase;
             lastCharges = s.CarichePrese;
