@@ -1,6 +1,5 @@
 // The game's executable: one window, its data folder beside it.
 
-#include "display/termination_pipe.h"
 #include "figures_report.h"
 #include "program_folders.h"
 #include "records/record_store.h"
@@ -9,7 +8,6 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QSocketNotifier>
 #include <QStyleFactory>
 
 #include <cstdlib>
@@ -92,16 +90,9 @@ int main(int argc, char* argv[]) {
         QMessageBox::critical(nullptr, QStringLiteral("Vorlin"), message);
         return 1;
     }
-    // Asked to end by a signal (SIGINT, SIGTERM, SIGHUP, SIGQUIT): the start-up screen mode is put
-    // back first, as when the player leaves with "Esci".
-    const int terminationFd = vorlin::installTerminationPipe();
-    if (terminationFd >= 0) {
-        auto* notifier = new QSocketNotifier(terminationFd, QSocketNotifier::Read, &form);
-        QObject::connect(notifier, &QSocketNotifier::activated, &form, [&form, terminationFd] {
-            vorlin::readTerminationSignal(terminationFd);
-            form.endProgramOnRequest();
-        });
-    }
+    // Asked to end by a signal (SIGINT, SIGTERM, SIGHUP, SIGQUIT): a finished game's result is
+    // stored and the start-up screen mode is put back first, as when the player leaves with "Esci".
+    form.endOnTerminationSignals();
     form.showOnDesktop();
     vorlin::reportFiguresWhenAsked(form);
     // Game controllers press the same keys; without one, or without SDL, nothing changes.

@@ -10,12 +10,15 @@
 #include "record_panel.h"
 #include "screen_mode.h"
 
+#include "display/termination_pipe.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSocketNotifier>
 
 namespace vorlin {
 
@@ -191,6 +194,23 @@ void Form1::endProgram() {
     for (auto& timer : timers_)
         timer->setEnabled(false);
     QCoreApplication::exit(0);
+}
+
+void Form1::endProgramOnRequest() {
+    if (programEnded_) return;
+    storeFinishedResult();
+    endProgram();
+}
+
+bool Form1::endOnTerminationSignals() {
+    const int terminationFd = installTerminationPipe();
+    if (terminationFd < 0) return false;
+    auto* notifier = new QSocketNotifier(terminationFd, QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this, terminationFd] {
+        readTerminationSignal(terminationFd);
+        endProgramOnRequest();
+    });
+    return true;
 }
 
 void Form1::Form_KeyDown(int keyCode) {
