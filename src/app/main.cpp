@@ -1,5 +1,7 @@
 // The game's executable: one window, its data folder beside it.
 
+#include "display/mode_guardian.h"
+#include "display/xrandr_backend.h"
 #include "figures_report.h"
 #include "program_folders.h"
 #include "records/record_store.h"
@@ -48,9 +50,21 @@ bool displayAvailable() {
     return false;
 }
 
+// The guardian's life: its own connection to the display, then the watch over the game.
+int guardScreenMode(const vorlin::GuardedScreen& screen) {
+    const std::unique_ptr<vorlin::XrandrBackend> display =
+        vorlin::XrandrBackend::open(nullptr, screen.windowCentre);
+    if (!display) return 1;
+    vorlin::ModeGuardian::watch(vorlin::ModeGuardian::kChannelFd, *display, screen.startupMode);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Started by the game itself as the guardian of the screen mode: no window, no Qt.
+    if (const auto screen = vorlin::ModeGuardian::parseArguments(argc, argv))
+        return guardScreenMode(*screen);
     // --version answers in one line, --help with the options and the keys; any other argument
     // changes nothing.
     for (int i = 1; i < argc; ++i) {
