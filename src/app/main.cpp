@@ -4,6 +4,7 @@
 #include "display/xrandr_backend.h"
 #include "figures_report.h"
 #include "program_folders.h"
+#include "system_limits.h"
 #include "records/record_store.h"
 #include "screens/form1.h"
 #include "screens/gamepad_actions.h"
@@ -12,11 +13,18 @@
 #include <QMessageBox>
 #include <QStyleFactory>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
+#include <new>
 #include <string_view>
+#include <system_error>
 
 namespace {
+
+using vorlin::SystemLimits;
 
 constexpr const char* kVersionLine = "Vorlin 4.01";
 // The options and the keys, in the words of the manual page vorlin(6).
@@ -50,6 +58,52 @@ bool displayAvailable() {
     return false;
 }
 
+constexpr const char* kLackOfMemory =
+    "Memoria insufficiente: il sistema non concede al gioco la memoria che gli serve.";
+
+QString tooFewDescriptors(long freeDescriptors) {
+    return QStringLiteral("Il sistema concede al gioco troppo pochi file aperti: ne restano %1 "
+                          "liberi, ne servono almeno %2 (limite dei descrittori di file, "
+                          "ulimit -n).")
+        .arg(std::max(freeDescriptors, 0L))
+        .arg(SystemLimits::kDescriptorsNeeded);
+}
+
+QString tooLittleMemory(long addressSpaceMiB) {
+    return QStringLiteral("Memoria insufficiente: il sistema concede al gioco %1 MiB di spazio di "
+                          "indirizzi, ne servono almeno %2 (ulimit -v).")
+        .arg(addressSpaceMiB)
+        .arg(SystemLimits::kAddressSpaceNeededMiB);
+}
+
+// Why the system's limits do not let the game start; empty when they do.
+QString limitsTooLow(long freeDescriptors, long addressSpaceMiB) {
+    if (freeDescriptors < SystemLimits::kDescriptorsNeeded)
+        return tooFewDescriptors(freeDescriptors);
+    if (addressSpaceMiB < SystemLimits::kAddressSpaceNeededMiB)
+        return tooLittleMemory(addressSpaceMiB);
+    return {};
+}
+
+// What the system refused, by its error number, while `what` was being set up.
+QString systemRefusal(int error, const char* what) {
+    if (error == EMFILE || error == ENFILE)
+        return QStringLiteral("Il sistema non concede al gioco altri file aperti (limite dei "
+                              "descrittori di file, ulimit -n).");
+    if (error == ENOMEM) return QString::fromUtf8(kLackOfMemory);
+    return QStringLiteral("Il sistema ha rifiutato %1 (errore di sistema %2).")
+        .arg(QString::fromUtf8(what))
+        .arg(error);
+}
+
+// Says why the game cannot start, on standard error and in a box, and gives the exit code.
+int refuseToStart(const QString& cause) {
+    const QString message = QStringLiteral("Vorlin non può partire. ") + cause;
+    std::cerr << message.toStdString() << '\n';
+    QMessageBox::critical(nullptr, QStringLiteral("Vorlin"), message);
+    return 1;
+}
+
 // The guardian's life: its own connection to the display, then the watch over the game.
 int guardScreenMode(const vorlin::GuardedScreen& screen) {
     const std::unique_ptr<vorlin::XrandrBackend> display =
@@ -78,6 +132,10 @@ int main(int argc, char* argv[]) {
             return 0;
         }
     }
+    SystemLimits::raiseSoftLimits();
+    const long freeDescriptors = SystemLimits::freeDescriptors();
+    const long addressSpaceMiB = SystemLimits::addressSpaceMiB();
+    const QString refusal = limitsTooLow(freeDescriptors, addressSpaceMiB);
     if (!displayAvailable()) {
         std::cerr
             << "vorlin: nessuno schermo disponibile (DISPLAY non impostato); avviare il gioco "
@@ -89,28 +147,48 @@ int main(int argc, char* argv[]) {
     // for them to the microsecond; the GLib loop it otherwise runs on rounds each wait up to a
     // whole millisecond and loses about one tick in ten. A player's own choice stands.
     if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
+    // Too little even for a message box: the toolkit could abort on the way to showing one.
+    if (!refusal.isEmpty() && (freeDescriptors < SystemLimits::kDescriptorsForAMessage ||
+                               addressSpaceMiB < SystemLimits::kAddressSpaceForAMessageMiB)) {
+        std::cerr << (QStringLiteral("Vorlin non può partire. ") + refusal).toStdString() << '\n';
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // On Wayland the desktop matches the window to its menu entry (name and icon) by this id.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.vorlin"));
 
+    if (!refusal.isEmpty()) return refuseToStart(refusal);
+
     vorlin::FormOptions options;
     options.programFolder = vorlin::executableFolder();
     options.fallbackRecordFolder = vorlin::RecordStore::defaultFallbackFolder();
-    vorlin::Form1 form(options);
-    if (!form.Form_Load()) {
-        const QString message = QStringLiteral("Vorlin non può partire. ") + form.loadError();
-        std::cerr << message.toStdString() << '\n';
-        QMessageBox::critical(nullptr, QStringLiteral("Vorlin"), message);
-        return 1;
+    // What the system refuses during the start-up (memory, descriptors) is told and ends the
+    // program with an error, never with an abort.
+    std::unique_ptr<vorlin::Form1> form;
+    std::unique_ptr<vorlin::GamepadInput> gamepad;
+    try {
+        form = std::make_unique<vorlin::Form1>(options);
+        if (!form->Form_Load()) return refuseToStart(form->loadError());
+        // Asked to end by a signal (SIGINT, SIGTERM, SIGHUP, SIGQUIT): a finished game's result
+        // is stored and the start-up screen mode is put back first, as when the player leaves
+        // with "Esci".
+        if (!form->endOnTerminationSignals())
+            return refuseToStart(systemRefusal(errno, "la gestione dei segnali"));
+        form->showOnDesktop();
+        vorlin::reportFiguresWhenAsked(*form);
+        // Game controllers press the same keys; without one, or without SDL, nothing changes.
+        gamepad = std::make_unique<vorlin::GamepadInput>(vorlin::windowActions(*form),
+                                                         vorlin::desktopKeyRepeat());
+        gamepad->pollFromEventLoop();
+    } catch (const std::bad_alloc&) {
+        gamepad.reset();
+        form.reset();
+        return refuseToStart(kLackOfMemory);
+    } catch (const std::system_error& error) {
+        gamepad.reset();
+        form.reset();
+        return refuseToStart(systemRefusal(error.code().value(), error.what()));
     }
-    // Asked to end by a signal (SIGINT, SIGTERM, SIGHUP, SIGQUIT): a finished game's result is
-    // stored and the start-up screen mode is put back first, as when the player leaves with "Esci".
-    form.endOnTerminationSignals();
-    form.showOnDesktop();
-    vorlin::reportFiguresWhenAsked(form);
-    // Game controllers press the same keys; without one, or without SDL, nothing changes.
-    vorlin::GamepadInput gamepad(vorlin::windowActions(form), vorlin::desktopKeyRepeat());
-    gamepad.pollFromEventLoop();
     return QApplication::exec();
 }
