@@ -4,10 +4,10 @@
 #include "display/xrandr_backend.h"
 #include "figures_report.h"
 #include "program_folders.h"
-#include "system_limits.h"
 #include "records/record_store.h"
 #include "screens/form1.h"
 #include "screens/gamepad_actions.h"
+#include "system_limits.h"
 
 #include <QApplication>
 #include <QMessageBox>

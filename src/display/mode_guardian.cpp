@@ -22,8 +22,8 @@ namespace vorlin {
 namespace {
 
 // The messages on the socket, one byte each.
-constexpr char kReady = 'R';   // guardian to game: its own display connection is open
-constexpr char kChanged = '1'; // game to guardian: the screen is leaving the start-up mode
+constexpr char kReady = 'R';    // guardian to game: its own display connection is open
+constexpr char kChanged = '1';  // game to guardian: the screen is leaving the start-up mode
 constexpr char kRestored = '0'; // game to guardian: the start-up mode is back
 
 // How long the game waits for a new guardian to answer, and for one to leave.
@@ -66,8 +66,7 @@ bool readyWithin(int channel, int timeoutMs) {
 // Spawns the guardian with its end of the socket as kChannelFd and every other descriptor of
 // the game closed (they are all close-on-exec). It has a process group of its own, so that a
 // Ctrl+C in the terminal or a kill of the game's group leaves it to do its work.
-pid_t spawnGuardian(const std::string& executable, const GuardedScreen& screen,
-                    int guardianEnd) {
+pid_t spawnGuardian(const std::string& executable, const GuardedScreen& screen, int guardianEnd) {
     const std::array<std::string, kArgumentCount> arguments{
         executable,
         ModeGuardian::kArgument,

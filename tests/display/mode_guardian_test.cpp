@@ -42,11 +42,11 @@ TEST(ModeGuardian, PutsTheStartupModeBackOnlyWhenTheGameEndsWithTheScreenChanged
         bool restores;
     };
     const Case cases[] = {
-        {"", false},      // never switched
-        {"1", true},      // killed in full screen
-        {"10", false},    // back in a window, then ended
-        {"1010", false},  // twice to full screen and back
-        {"101", true},    // killed in full screen the second time
+        {"", false},     // never switched
+        {"1", true},     // killed in full screen
+        {"10", false},   // back in a window, then ended
+        {"1010", false}, // twice to full screen and back
+        {"101", true},   // killed in full screen the second time
     };
     const DisplayMode startup{1024, 768, 24};
     for (const Case& c : cases) {
