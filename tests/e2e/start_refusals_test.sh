@@ -78,6 +78,21 @@ twenty_descriptors|-n 20|self|box|$descriptors
 400_MB_of_address_space|-v 400000|self|box|$memory
 CASES
 
+# A low soft limit under a high hard one is raised at start-up, as desktop programs do: the game
+# plays.
+sh -c 'ulimit -S -n 16; exec env HOME="$1" XDG_DATA_HOME="$1/.data" "$2"' sh "$PLAYER_HOME" \
+    "$PROGRAM/vorlin" >"$WORK/raised.out" 2>"$WORK/raised.err" &
+GAMEPID=$!
+WINDOW=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vorlin ' | head -n 1)
+[ -n "$WINDOW" ] || fail "with a soft limit of 16 open files the game did not start: $(cat "$WORK/raised.err")"
+wait_until 10 "the start panel with the soft limit raised" start_panel_shown
+kill "$GAMEPID"
+wait "$GAMEPID"
+code=$?
+GAMEPID=
+[ "$code" -eq 0 ] || fail "the game with its soft limit raised ended with exit code $code"
+echo "soft limit of 16 open files under a hard one of $(ulimit -H -n): raised, the game plays"
+
 # A picture that is there but may not be read is named as such, not as missing or damaged.
 chmod 000 "$PROGRAM/dati/MuroN.kpb"
 refusal_case unreadable_picture - player box \
