@@ -78,6 +78,9 @@ Form1::Form1(FormOptions options)
                                                });
     createTimers();
     connectHandlers();
+    // The window closed by the desktop during the farewell ends the program too: the finished
+    // game's result is stored first.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { storeFinishedResult(); });
 }
 
 Form1::~Form1() {

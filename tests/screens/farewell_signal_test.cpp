@@ -1,11 +1,15 @@
-// A termination signal during the farewell of a finished game: the result goes into the record
-// table once, as the farewell would have put it there, and then the program ends. The signals
-// are raised for real and reach the window through its termination pipe and event loop.
+// A termination signal, or the desktop closing the window, during the farewell of a finished
+// game: the result goes into the record table once, as the farewell would have put it there, and
+// then the program ends. The signals are raised for real and reach the window through its
+// termination pipe and event loop.
 
 #include "form_fixture.h"
 
-#include <QCoreApplication>
+#include "desktop/desktop_window.h"
+
+#include <QApplication>
 #include <QLineEdit>
+#include <QTimer>
 
 #include <csignal>
 #include <cstring>
@@ -74,7 +78,7 @@ const Moment kMoments[] = {
      true},
 };
 
-class SignalDuringTheFarewell : public FormFixture {
+class EndingDuringTheFarewell : public FormFixture {
   protected:
     // A fresh window on a fresh clock, in a game whose next tick loses the last energy with
     // 7 charges and 57 objects caught: 7057 points, at position 5 of a clean table.
@@ -118,7 +122,7 @@ class SignalDuringTheFarewell : public FormFixture {
     }
 };
 
-TEST_F(SignalDuringTheFarewell, EachSignalAtEachMomentStoresTheResultOnceAndEndsTheProgram) {
+TEST_F(EndingDuringTheFarewell, EachSignalAtEachMomentStoresTheResultOnceAndEndsTheProgram) {
     for (const int signalNumber : {SIGTERM, SIGHUP, SIGINT}) {
         for (const Moment& moment : kMoments) {
             SCOPED_TRACE(std::string(strsignal(signalNumber)) + ", " + moment.name);
@@ -139,7 +143,23 @@ TEST_F(SignalDuringTheFarewell, EachSignalAtEachMomentStoresTheResultOnceAndEnds
     }
 }
 
-TEST_F(SignalDuringTheFarewell, ASignalOutsideAFinishedGameStoresNothing) {
+TEST_F(EndingDuringTheFarewell, ClosingTheWindowDuringTheFarewellStoresTheResultOnce) {
+    VirtualClock timers;
+    playUntilTheEndingTick(timers);
+    reachTheMessage(*form, timers);
+    timers.advance(1000);
+    ASSERT_TRUE(linesOfTheResult().empty());
+    form->showOnDesktop();
+    QTimer::singleShot(0, form->desktopWindow(), [this] { form->desktopWindow()->close(); });
+    QApplication::exec();
+    const std::vector<std::string> expected = {"5: \"65280\",\"7057\",\""};
+    EXPECT_EQ(linesOfTheResult(), expected);
+    // The farewell's own end, should a tick still come, inserts nothing more.
+    timers.advance(10000);
+    EXPECT_EQ(linesOfTheResult(), expected);
+}
+
+TEST_F(EndingDuringTheFarewell, ASignalOutsideAFinishedGameStoresNothing) {
     const std::filesystem::path table = programFolder / "Recordc1.kpr";
     for (const bool inPlay : {false, true}) {
         SCOPED_TRACE(inPlay ? "during play" : "on the start panel");
