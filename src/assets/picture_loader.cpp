@@ -5,8 +5,13 @@
 #include <QImageReader>
 #include <QtEndian>
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <new>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace vorlin {
 
@@ -65,6 +70,61 @@ bool fitsTheGame(const QSize& size) {
            size.height() <= kLargestPictureSide;
 }
 
+QString notValid(const QString& name) {
+    return QCoreApplication::translate("Assets", "Immagine non valida: %1").arg(name);
+}
+
+QString lackOfMemory(const QString& name) {
+    return QCoreApplication::translate("Assets",
+                                       "Memoria insufficiente per caricare l'immagine: %1")
+        .arg(name);
+}
+
+// Why the file cannot be opened for reading, in the player's words; empty when it can. What the
+// system refuses (descriptors, memory) is told as such, never as a fault of the file.
+QString openingProblem(const QString& name) {
+    const QByteArray path = QFile::encodeName(name);
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::close(fd);
+        return {};
+    }
+    switch (errno) {
+    case ENOENT:
+    case ENOTDIR:
+        return QCoreApplication::translate("Assets", "File non trovato: %1").arg(name);
+    case EACCES:
+    case EPERM:
+        return QCoreApplication::translate("Assets", "File non leggibile (permesso negato): %1")
+            .arg(name);
+    case EMFILE:
+    case ENFILE:
+        return QCoreApplication::translate(
+                   "Assets", "Troppi file aperti: il sistema non concede al gioco un altro "
+                             "descrittore di file per leggere %1")
+            .arg(name);
+    case ENOMEM:
+        return lackOfMemory(name);
+    default:
+        return QCoreApplication::translate("Assets",
+                                           "Impossibile leggere il file %1 (errore di sistema %2)")
+            .arg(name, QString::number(errno));
+    }
+}
+
+// Whether a picture of this size could not be decoded for want of memory: room for it and for
+// its copy in the frame's format cannot be had now.
+bool memoryShortFor(const QSize& size) {
+    if (!size.isValid()) return false;
+    try {
+        const QImage decoded(size, QImage::Format_ARGB32);
+        const QImage converted(size, QImage::Format_RGB32);
+        return decoded.isNull() || converted.isNull();
+    } catch (const std::bad_alloc&) {
+        return true;
+    }
+}
+
 // Why a picture file must not be decoded, read from its headers only; empty when it may be.
 QString refusalBeforeDecoding(QImageReader& reader, const QString& name) {
     // A format that cannot tell its size beforehand is measured once decoded.
@@ -72,21 +132,50 @@ QString refusalBeforeDecoding(QImageReader& reader, const QString& name) {
     const QSize announced = reader.size();
     if (reader.supportsOption(QImageIOHandler::Size) &&
         !fitsTheGame({std::abs(announced.width()), std::abs(announced.height())}))
-        return QCoreApplication::translate("Assets", "Immagine non valida: %1").arg(name);
+        return notValid(name);
     // Qt fills the rows missing from a cut bitmap with black; a cut picture is a damaged one.
     if (reader.format() == "bmp") {
         QFile file(name);
-        if (!file.open(QIODevice::ReadOnly) ||
-            file.size() < bitmapBytesNeeded(file.read(kLongestHeaderBytes)))
-            return QCoreApplication::translate("Assets", "Immagine non valida: %1").arg(name);
+        if (!file.open(QIODevice::ReadOnly)) {
+            const QString problem = openingProblem(name);
+            return problem.isEmpty()
+                       ? QCoreApplication::translate("Assets", "Impossibile leggere il file %1")
+                             .arg(name)
+                       : problem;
+        }
+        if (file.size() < bitmapBytesNeeded(file.read(kLongestHeaderBytes))) return notValid(name);
     }
     return {};
+}
+
+LoadedPicture readPictureFile(const QString& name) {
+    if (QString problem = openingProblem(name); !problem.isEmpty()) return {std::nullopt, problem};
+    QImageReader reader(name);
+    reader.setDecideFormatFromContent(true);
+    // The file could be opened a moment ago: it has gone since, or the system refuses now.
+    if (!reader.canRead() && reader.error() == QImageReader::FileNotFoundError) {
+        const QString problem = openingProblem(name);
+        return {std::nullopt,
+                problem.isEmpty()
+                    ? QCoreApplication::translate("Assets", "File non trovato: %1").arg(name)
+                    : problem};
+    }
+    if (QString refusal = refusalBeforeDecoding(reader, name); !refusal.isEmpty())
+        return {std::nullopt, refusal};
+    const QSize announced = reader.size();
+    const QImage image = reader.read();
+    if (image.isNull())
+        return {std::nullopt, memoryShortFor(announced) ? lackOfMemory(name) : notValid(name)};
+    if (!fitsTheGame(image.size())) return {std::nullopt, notValid(name)};
+    return {toPicture(image), {}};
 }
 
 } // namespace
 
 Picture toPicture(const QImage& image) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
+    // Qt answers a conversion it has no memory for with an empty image.
+    if (rgb.isNull() && !image.isNull()) throw std::bad_alloc();
     Picture picture(rgb.width(), rgb.height());
     for (int y = 0; y < rgb.height(); ++y)
         std::memcpy(picture.row(y), rgb.constScanLine(y),
@@ -96,18 +185,11 @@ Picture toPicture(const QImage& image) {
 
 LoadedPicture loadPicture(const std::filesystem::path& path) {
     const QString name = QString::fromStdString(path.string());
-    QImageReader reader(name);
-    reader.setDecideFormatFromContent(true);
-    if (!reader.canRead() && reader.error() == QImageReader::FileNotFoundError)
-        return {std::nullopt,
-                QCoreApplication::translate("Assets", "File non trovato: %1").arg(name)};
-    if (QString refusal = refusalBeforeDecoding(reader, name); !refusal.isEmpty())
-        return {std::nullopt, refusal};
-    const QImage image = reader.read();
-    if (image.isNull() || !fitsTheGame(image.size()))
-        return {std::nullopt,
-                QCoreApplication::translate("Assets", "Immagine non valida: %1").arg(name)};
-    return {toPicture(image), {}};
+    try {
+        return readPictureFile(name);
+    } catch (const std::bad_alloc&) {
+        return {std::nullopt, lackOfMemory(name)};
+    }
 }
 
 QImage asImage(const Picture& picture) {

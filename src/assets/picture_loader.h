@@ -10,7 +10,8 @@
 
 namespace vorlin {
 
-// The outcome of loading a picture: the picture, or an Italian message naming the file.
+// The outcome of loading a picture: the picture, or an Italian message naming the file and the
+// cause: missing, not readable, damaged, or what the system refused (memory, file descriptors).
 struct LoadedPicture {
     std::optional<Picture> picture;
     QString error;
@@ -23,6 +24,7 @@ struct LoadedPicture {
 [[nodiscard]] LoadedPicture loadPicture(const std::filesystem::path& path);
 
 // Converts an image already in memory (an embedded picture) to the frame's pixel format.
+// Throws std::bad_alloc when there is no memory for the copy.
 Picture toPicture(const QImage& image);
 
 // A view of a picture as a QImage sharing its pixels; valid while the picture is unchanged.

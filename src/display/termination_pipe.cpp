@@ -27,11 +27,12 @@ extern "C" void writeSignalToPipe(int signalNumber) {
 } // namespace
 
 int installTerminationPipe() {
-    if (pipeEnds[0] >= 0) return pipeEnds[0];
-    int ends[2];
-    if (pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) return -1;
-    pipeEnds[0] = ends[0];
-    pipeEnds[1] = ends[1];
+    if (pipeEnds[0] < 0) {
+        int ends[2];
+        if (pipe2(ends, O_CLOEXEC | O_NONBLOCK) != 0) return -1;
+        pipeEnds[0] = ends[0];
+        pipeEnds[1] = ends[1];
+    }
 
     struct sigaction action {};
     action.sa_handler = writeSignalToPipe;

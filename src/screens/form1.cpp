@@ -11,6 +11,8 @@
 #include "record_panel.h"
 #include "screen_mode.h"
 
+#include "display/termination_pipe.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QIcon>
@@ -18,6 +20,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSocketNotifier>
 
 namespace vorlin {
 
@@ -93,6 +96,9 @@ Form1::Form1(FormOptions options)
                                                });
     createTimers();
     connectHandlers();
+    // The window closed by the desktop during the farewell ends the program too: the finished
+    // game's result is stored first.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { storeFinishedResult(); });
 }
 
 Form1::~Form1() {
@@ -213,6 +219,23 @@ void Form1::endProgram() {
     for (auto& timer : timers_)
         timer->setEnabled(false);
     QCoreApplication::exit(0);
+}
+
+void Form1::endProgramOnRequest() {
+    if (programEnded_) return;
+    storeFinishedResult();
+    endProgram();
+}
+
+bool Form1::endOnTerminationSignals() {
+    const int terminationFd = installTerminationPipe();
+    if (terminationFd < 0) return false;
+    auto* notifier = new QSocketNotifier(terminationFd, QSocketNotifier::Read, this);
+    connect(notifier, &QSocketNotifier::activated, this, [this, terminationFd] {
+        readTerminationSignal(terminationFd);
+        endProgramOnRequest();
+    });
+    return true;
 }
 
 void Form1::Form_KeyDown(int keyCode) {

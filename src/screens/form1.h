@@ -59,8 +59,12 @@ class Form1 : public QWidget, private GameWindow {
     void showNewestCaptions();
     // True once the game has ended the program (Esc outside play, "Esci").
     bool programEnded() const { return programEnded_; }
-    // The desktop asks the program to end (a termination signal): as the exit button does.
-    void endProgramOnRequest() { endProgram(); }
+    // The desktop asks the program to end (a termination signal): a finished game whose result
+    // is not in the record table yet is stored first, then the program ends as "Esci" does.
+    void endProgramOnRequest();
+    // From now on SIGINT, SIGTERM, SIGHUP and SIGQUIT end the program through endProgramOnRequest,
+    // from the event loop. False when the signals cannot be watched (they then end it at once).
+    bool endOnTerminationSignals();
     // Clicks a control as a person would: nothing happens when it is hidden or disabled.
     bool clickControl(const std::string& name);
 
@@ -133,6 +137,9 @@ class Form1 : public QWidget, private GameWindow {
     void openLink(const QString& address);
     // Ends the program at once: the screen mode is put back first, no further handler runs.
     void endProgram();
+    // Inserts the result of the game that has just ended, once: from the farewell's end, or
+    // earlier when the program is asked to end during the farewell.
+    void storeFinishedResult();
 
     FormOptions options_;
     SpriteSheets sheets_;
@@ -150,6 +157,8 @@ class Form1 : public QWidget, private GameWindow {
     std::set<std::string> captionsToShow_;
     QString loadError_;
     bool programEnded_ = false;
+    // From the tick that ends a game until its result goes into the record table.
+    bool resultToStore_ = false;
 };
 
 } // namespace vorlin

@@ -4,6 +4,7 @@
 #include "desktop/desktop_window.h"
 #include "display/emulated_backend.h"
 #include "display/full_screen_toggle.h"
+#include "display/guarded_backend.h"
 #include "display/kaprel_cambia_risoluzione.h"
 #include "display/restore_at_exit.h"
 #include "display/xrandr_backend.h"
@@ -19,6 +20,9 @@
 namespace vorlin {
 
 namespace {
+
+// The running program's own file, whatever name it was started by.
+constexpr const char* kOwnExecutable = "/proc/self/exe";
 
 DisplayMode desktopMode() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -48,16 +52,29 @@ ScreenMode::ScreenMode(QWidget& window, Controls& controls, const Picture& frame
     if (realScreenModes) {
         const QScreen* screen = QGuiApplication::primaryScreen();
         const QPoint centre = screen ? screen->geometry().center() : QPoint();
+        const ScreenPoint point{centre.x(), centre.y()};
         backend_ = chooseDisplayBackend(QGuiApplication::platformName() == QLatin1String("xcb"),
-                                        {centre.x(), centre.y()}, desktop);
+                                        point, desktop);
+        // A real switch is watched over by a guardian process started from this very program,
+        // which puts the start-up mode back however the game ends.
+        if (!backend_->emulated())
+            backend_ = std::make_unique<GuardedBackend>(
+                std::move(backend_), [point](const DisplayMode& startup) {
+                    return ModeGuardian::start(kOwnExecutable, {startup, point});
+                });
     } else {
         backend_ = std::make_unique<EmulatedBackend>(desktop);
     }
     KaprelCambiaRisoluzione1 = std::make_unique<KaprelCambiaRisoluzione>(*backend_);
     HostWindow& host = *this;
     toggle_ = std::make_unique<FullScreenToggle>(host, *KaprelCambiaRisoluzione1);
-    // A broken display connection ends the program through exit(), past every destructor.
-    restoreAtExit_ = std::make_unique<RestoreAtExit>([this] { KaprelCambiaRisoluzione1.reset(); });
+    // A broken display connection ends the program through exit(), past every destructor: the
+    // control puts the mode back, then the screen-mode guardian is told goodbye and waited for.
+    restoreAtExit_ = std::make_unique<RestoreAtExit>([this] {
+        KaprelCambiaRisoluzione1.reset();
+        toggle_.reset();
+        backend_.reset();
+    });
 }
 
 // The control goes first: with AutoReset on it puts the start-up mode back as it is destroyed.

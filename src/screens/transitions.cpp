@@ -124,16 +124,25 @@ void Form1::MascheraFineGioco_() {
     controls_.enable("Command2menu", false);
     timer("TimerAnimazione").setEnabled(false);
     s.PartitaFinita = 1;
+    resultToStore_ = true;
     timer("IntervalloSchemiApertura").setEnabled(true);
 }
 
 void Form1::Riquadri_() {
-    recordPanel_->InserimentoNuovoRecordNelFile_(controls_.foreColour("Label4"),
-                                                 controls_.caption("Record"),
-                                                 controls_.caption("NomeGiocatore"));
+    storeFinishedResult();
     controls_.show("Frame2");
     controls_.show("Frame4");
     game_.state.PartitaFinita = 0;
+}
+
+void Form1::storeFinishedResult() {
+    if (!resultToStore_) return;
+    // Cleared first: a signal that comes while the insertion tells the player of a failed save
+    // must not insert the result a second time.
+    resultToStore_ = false;
+    recordPanel_->InserimentoNuovoRecordNelFile_(controls_.foreColour("Label4"),
+                                                 controls_.caption("Record"),
+                                                 controls_.caption("NomeGiocatore"));
 }
 
 } // namespace vorlin

@@ -9,7 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <functional>
 #include <string>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace vorlin {
 namespace {
@@ -140,6 +144,73 @@ TEST_F(PictureLoader, DamagedPicturesAreRefusedByName) {
 TEST_F(PictureLoader, AMissingFileIsNamedAsMissing) {
     const std::filesystem::path path = folder.path().toStdString() + "/Assente.kpb";
     EXPECT_EQ(loadPicture(path).error.toStdString(), "File non trovato: " + path.string());
+}
+
+// Lowers a soft limit of the test process for as long as it lives.
+class LoweredLimit {
+  public:
+    LoweredLimit(int resource, rlim_t soft) : resource_(resource) {
+        EXPECT_EQ(getrlimit(resource_, &saved_), 0);
+        rlimit lowered = saved_;
+        lowered.rlim_cur = soft;
+        EXPECT_EQ(setrlimit(resource_, &lowered), 0);
+    }
+    ~LoweredLimit() { setrlimit(resource_, &saved_); }
+    LoweredLimit(const LoweredLimit&) = delete;
+    LoweredLimit& operator=(const LoweredLimit&) = delete;
+
+  private:
+    int resource_;
+    rlimit saved_{};
+};
+
+// The address space the test process uses now, in bytes.
+rlim_t addressSpaceInUse() {
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmSize:", 0) == 0) return std::stoull(line.substr(7)) * 1024;
+    return 0;
+}
+
+// The lowest descriptor number not in use: every one below it is taken.
+rlim_t firstFreeDescriptor() {
+    const int probe = dup(0);
+    close(probe);
+    return static_cast<rlim_t>(probe);
+}
+
+TEST_F(PictureLoader, WhatTheSystemRefusesIsToldAsSuchNotAsADamagedPicture) {
+    // A whole picture as large as the game allows: 16 MiB once decoded.
+    const std::filesystem::path path = write("Sfondo1.kpb", bitmap({2048, 2048}));
+    ASSERT_TRUE(loadPicture(path));
+    struct Case {
+        const char* name;
+        int resource;
+        std::function<rlim_t()> lowered;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"no descriptor left", RLIMIT_NOFILE, firstFreeDescriptor,
+         "Troppi file aperti: il sistema non concede al gioco un altro descrittore di file per "
+         "leggere " +
+             path.string()},
+        {"no room for the decoded picture", RLIMIT_AS,
+         [] { return addressSpaceInUse() + 8 * 1024 * 1024; },
+         "Memoria insufficiente per caricare l'immagine: " + path.string()},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string error;
+        {
+            const LoweredLimit limit(c.resource, c.lowered());
+            const LoadedPicture loaded = loadPicture(path);
+            EXPECT_FALSE(loaded);
+            error = loaded.error.toStdString();
+        }
+        EXPECT_EQ(error, c.message);
+        // With the limit back the same file loads.
+        EXPECT_TRUE(loadPicture(path));
+    }
 }
 
 } // namespace
