@@ -39,8 +39,9 @@ constexpr const char* kHelpText =
     "  Esc\n"
     "      Ferma la partita e mostra la barra dei pulsanti; a partita ferma esce.\n"
     "\n"
-    "I record stanno in Recordc1.kpr, nella cartella del programma se il gioco vi può\n"
-    "scrivere, altrimenti in $XDG_DATA_HOME/vorlin/ (vedere il manuale: man 6 vorlin).\n";
+    "I record stanno in Recordc1.kpr, in $XDG_DATA_HOME/vorlin/ per il gioco installato;\n"
+    "una copia personale del gioco li tiene nella sua cartella se vi può scrivere (vedere il\n"
+    "manuale: man 6 vorlin).\n";
 
 bool displayAvailable() {
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
@@ -85,6 +86,7 @@ int main(int argc, char* argv[]) {
     vorlin::FormOptions options;
     options.programFolder = vorlin::executableFolder();
     options.fallbackRecordFolder = vorlin::RecordStore::defaultFallbackFolder();
+    options.recordFolderRule = vorlin::recordFolderRuleFor(options.programFolder);
     vorlin::Form1 form(options);
     if (!form.Form_Load()) {
         const QString message = QStringLiteral("Vorlin non può partire. ") + form.loadError();

@@ -3,6 +3,7 @@
 #include "controls.h"
 #include "form_timer.h"
 #include "game/game.h"
+#include "records/record_store.h"
 
 #include <QString>
 #include <QWidget>
@@ -27,6 +28,8 @@ class ScreenMode;
 struct FormOptions {
     std::filesystem::path programFolder;        // holds dati/ and, when writable, the records
     std::filesystem::path fallbackRecordFolder; // records when the program folder is read-only
+    // The installed game never keeps records in its program folder.
+    RecordFolderRule recordFolderRule = RecordFolderRule::ProgramFolderWhenWritable;
     VirtualClock* clock = nullptr;              // null: real timers
     bool playSounds = true;
     bool realScreenModes = true; // false: never touch the screen mode (replays, widget tests)

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace vorlin {
@@ -129,6 +130,43 @@ TEST_F(StartUpCheck, ReadOnlyProgramFolderSendsTheRecordsToTheUserFolder) {
     EXPECT_EQ(clean[3], R"("255","15051","20/07/2003","Quarzo")");
     EXPECT_FALSE(fs::exists(program() / "Recordc1.kpr"));
     EXPECT_FALSE(fs::exists(program() / "~"));
+}
+
+// The installed game: even a program folder the player may write (root's) gets nothing, not even
+// the test folder; the records go to the player's own folder.
+TEST_F(StartUpCheck, TheInstalledGameKeepsTheRecordsInTheUserFolderOnly) {
+    const auto listing = [this] {
+        std::vector<fs::path> paths;
+        for (const auto& entry : fs::recursive_directory_iterator(program()))
+            paths.push_back(entry.path());
+        std::sort(paths.begin(), paths.end());
+        return paths;
+    };
+    const std::vector<fs::path> before = listing();
+    store.VerificaEsistenzaFileRecordOSuaCreazionePulito_(program(), fallback(),
+                                                          RecordFolderRule::UserFolderOnly);
+    EXPECT_EQ(store.RecordSuDiscoC(), "SI");
+    EXPECT_EQ(store.PercorsoRecord(), fallback());
+    ASSERT_EQ(lines(fallback()).size(), 1001u);
+    EXPECT_EQ(lines(fallback())[0], R"("65535","31111","20/07/2003","Kaprel")");
+
+    const InsertionResult saved =
+        store.InserimentoNuovoRecordNelFile_("255", "40000", "05/11/2024", "Radice");
+    ASSERT_TRUE(saved.saved()) << saved.errorMessage;
+    EXPECT_EQ(lines(fallback())[0], R"("255","40000","05/11/2024","Radice")");
+    EXPECT_EQ(listing(), before);
+}
+
+TEST_F(StartUpCheck, TheInstalledGameWithoutAUserFolderSaysSoWithoutBlamingTheProgramFolder) {
+    store.VerificaEsistenzaFileRecordOSuaCreazionePulito_(program(), {},
+                                                          RecordFolderRule::UserFolderOnly);
+    EXPECT_TRUE(store.noRecordFolder());
+    const InsertionResult result =
+        store.InserimentoNuovoRecordNelFile_("255", "40000", "05/11/2024", "Radice");
+    EXPECT_EQ(result.errorMessage, "Impossibile salvare il record: l'utente non ha una cartella "
+                                   "personale, quindi in questa sessione i record non vengono "
+                                   "salvati.");
+    EXPECT_FALSE(fs::exists(program() / "Recordc1.kpr"));
 }
 
 struct TemplateCase {
