@@ -111,6 +111,9 @@ class Form1 : public QWidget, private GameWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // A click into the name box while it shows the placeholder: the whole placeholder is
+    // selected. True when the event is used up.
+    bool selectPlaceholderOnClick(QObject* watched, QEvent* event);
     // GameWindow
     void playSound(Sound sound) override;
     void setStatusCaption(StatusLabel label, const std::string& caption) override;
