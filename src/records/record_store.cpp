@@ -9,6 +9,7 @@
 #include <ctime>
 #include <fstream>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vorlin {
@@ -129,8 +130,10 @@ void RecordStore::VerificaEsistenzaFileRecordOSuaCreazionePulito_(const fs::path
     const RecordFolderLock lock(PercorsoRecord_);
 
     // A clean file only where there is no file at all: an existing file that cannot be opened
-    // may still hold the player's records.
-    if (fs::symlink_status(recordFilePath(), ignored).type() == fs::file_type::not_found)
+    // may still hold the player's records. An installed game of an earlier version kept root's
+    // records beside the program; root's first table in their own folder is a copy of that one.
+    if (fs::symlink_status(recordFilePath(), ignored).type() == fs::file_type::not_found &&
+        !adoptTableBesideTheProgram())
         CreaFileRecordPulito_();
 
     fs::permissions(recordFilePath(), fs::perms::owner_read | fs::perms::owner_write,
@@ -138,6 +141,19 @@ void RecordStore::VerificaEsistenzaFileRecordOSuaCreazionePulito_(const fs::path
     fs::permissions(temporaryFilePath(), fs::perms::owner_read | fs::perms::owner_write,
                     fs::perm_options::add | fs::perm_options::nofollow, ignored);
     fs::remove(temporaryFilePath(), ignored);
+}
+
+bool RecordStore::adoptTableBesideTheProgram() const {
+    if (rule_ != RecordFolderRule::UserFolderOnly) return false;
+    const fs::path besideTheProgram = programFolder_ / kRecordFileName;
+    // Only the player's own table: the tables of others are theirs.
+    struct stat status {};
+    if (::lstat(besideTheProgram.c_str(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        status.st_uid != ::geteuid())
+        return false;
+    const RecordFileContents earlier = RecordFile(besideTheProgram).load();
+    if (earlier.state != RecordFileState::Present) return false;
+    return RecordFile(recordFilePath()).replaceWith(earlier.records, kTemporaryFileName).empty();
 }
 
 bool RecordStore::CreaFileRecordPulito_() {

@@ -52,7 +52,9 @@ class RecordStore {
     //    fallback folder is empty too (the user has no home folder) no records are kept this
     //    run, and noRecordFolder() says so;
     //  - a clean record file is written when none exists (an existing file is never replaced,
-    //    even when it cannot be opened: it may hold the player's records);
+    //    even when it cannot be opened: it may hold the player's records); with UserFolderOnly a
+    //    readable table the same player left beside the program is copied instead, and left
+    //    where it is;
     //  - the record file is made readable and writable by its owner;
     //  - a temporary file left by an interrupted insertion is deleted.
     // Every step's failure is ignored; nothing is reported. The steps that touch the record file
@@ -111,6 +113,10 @@ class RecordStore {
     static std::string todayDateText();
 
   private:
+    // With UserFolderOnly: copies a table the player's game kept beside the program before it
+    // knew it was installed into the record folder. True when the record file was written so.
+    bool adoptTableBesideTheProgram() const;
+
     std::filesystem::path programFolder_;
     std::filesystem::path PercorsoRecord_;
     std::string RecordSuDiscoC_ = "NO";

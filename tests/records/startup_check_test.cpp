@@ -157,6 +157,33 @@ TEST_F(StartUpCheck, TheInstalledGameKeepsTheRecordsInTheUserFolderOnly) {
     EXPECT_EQ(listing(), before);
 }
 
+// Root's records kept beside the installed program by an earlier version are not left behind:
+// root's first table in their own folder is a copy of them. Another user's table stays theirs.
+TEST_F(StartUpCheck, TheInstalledGameCopiesThePlayersOwnTableLeftBesideTheProgram) {
+    writeBytes(program() / "Recordc1.kpr", kOwnRecords);
+    store.VerificaEsistenzaFileRecordOSuaCreazionePulito_(program(), fallback(),
+                                                          RecordFolderRule::UserFolderOnly);
+    ASSERT_EQ(lines(fallback()).size(), 1000u);
+    EXPECT_EQ(lines(fallback())[0], R"("255","777","03/03/2003","Mio")");
+    EXPECT_EQ(lines(fallback())[1], R"("0","","","")");
+    EXPECT_EQ(readBytes(program() / "Recordc1.kpr"), kOwnRecords);
+
+    // A later start keeps the player's own table as it has become.
+    writeBytes(fallback() / "Recordc1.kpr", "\"255\",\"5\",\"04/04/2004\",\"Dopo\"\r\n");
+    RecordStore later;
+    later.VerificaEsistenzaFileRecordOSuaCreazionePulito_(program(), fallback(),
+                                                          RecordFolderRule::UserFolderOnly);
+    EXPECT_EQ(lines(fallback())[0], R"("255","5","04/04/2004","Dopo")");
+
+    if (::geteuid() != 0) return; // only root can give the table to someone else
+    fs::remove_all(fallback());
+    testing::handToUnprivilegedUser(program() / "Recordc1.kpr");
+    RecordStore another;
+    another.VerificaEsistenzaFileRecordOSuaCreazionePulito_(program(), fallback(),
+                                                            RecordFolderRule::UserFolderOnly);
+    EXPECT_EQ(lines(fallback())[0], R"("65535","31111","20/07/2003","Kaprel")");
+}
+
 TEST_F(StartUpCheck, TheInstalledGameWithoutAUserFolderSaysSoWithoutBlamingTheProgramFolder) {
     store.VerificaEsistenzaFileRecordOSuaCreazionePulito_(program(), {},
                                                           RecordFolderRule::UserFolderOnly);
