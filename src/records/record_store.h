@@ -59,8 +59,7 @@ class RecordStore {
     //  - a temporary file left by an interrupted insertion is deleted.
     // Every step's failure is ignored; nothing is reported. The steps that touch the record file
     // wait for a game saving into the same folder to finish.
-    void
-    VerificaEsistenzaFileRecordOSuaCreazionePulito_(
+    void VerificaEsistenzaFileRecordOSuaCreazionePulito_(
         const std::filesystem::path& programFolder, const std::filesystem::path& fallbackFolder,
         RecordFolderRule rule = RecordFolderRule::ProgramFolderWhenWritable);
 

@@ -28,11 +28,11 @@ class ScreenMode;
 struct FormOptions {
     std::filesystem::path programFolder;        // holds dati/ and, when writable, the records
     std::filesystem::path fallbackRecordFolder; // records when the program folder is read-only
-    // The installed game never keeps records in its program folder.
-    RecordFolderRule recordFolderRule = RecordFolderRule::ProgramFolderWhenWritable;
     VirtualClock* clock = nullptr;              // null: real timers
     bool playSounds = true;
     bool realScreenModes = true; // false: never touch the screen mode (replays, widget tests)
+    // The installed game never keeps records in its program folder.
+    RecordFolderRule recordFolderRule = RecordFolderRule::ProgramFolderWhenWritable;
 };
 
 // The game's one window: every control, every timer, and the handlers that run the game

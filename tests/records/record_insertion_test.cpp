@@ -179,8 +179,7 @@ TEST_F(RecordInsertion, AByteOrderMarkAtTheStartIsSkippedAndNotWrittenBack) {
     const Case cases[] = {
         {"a mark before the first record", mark + first + second, 2, "65535", "65280"},
         {"a mark and nothing else", mark, 0, "0", "0"},
-        {"a mark before the second record", first + mark + second, 2, "65535",
-         "ï»¿\"65280\""},
+        {"a mark before the second record", first + mark + second, 2, "65535", "ï»¿\"65280\""},
         {"two marks", mark + mark + first, 1, "ï»¿\"65535\"", "0"},
         {"half a mark", "\xEF\xBB" + first, 1, "ï»\"65535\"", "0"},
     };

@@ -115,7 +115,8 @@ TEST_F(NameBoxFocus, AClickIntoThePlaceholderSelectsItWhole) {
     load();
     showAndActivate();
     nameBox()->setText("Anna");
-    QTest::mouseClick(nameBox(), Qt::LeftButton, Qt::NoModifier, QPoint(1, nameBox()->height() / 2));
+    QTest::mouseClick(nameBox(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(1, nameBox()->height() / 2));
     EXPECT_EQ(nameBox()->cursorPosition(), 0);
     EXPECT_FALSE(nameBox()->hasSelectedText());
 }
