@@ -3,6 +3,7 @@
 #   PREFIX/lib/games/vorlin/vorlin              the program
 #   PREFIX/lib/games/vorlin/dati -> ../../../share/games/vorlin/dati
 #                                               the data folder the game reads beside itself
+#   PREFIX/lib/games/vorlin/installed           the mark of the installed layout
 #   PREFIX/share/games/vorlin/dati/             pictures, sounds and the record template
 #   PREFIX/share/applications/org.example.vorlin.desktop
 #                                               the menu entry, named by the game's id
@@ -13,9 +14,14 @@
 #   PREFIX/share/man/it/man6/vorlin.6.gz        the manual page in Italian
 #   PREFIX/share/doc/vorlin/copyright, changelog.Debian.gz
 #   PREFIX/share/lintian/overrides/vorlin       the lintian warning kept on purpose, and why
-# The game keeps its records in the program folder when it may write there, otherwise in the
-# per-user folder $XDG_DATA_HOME/vorlin: the installed program folder belongs to root and is
-# read-only for the players, so each of them keeps a table of their own.
+# Run from its build folder or a folder of its own, the game keeps its records beside the program
+# when it may write there. Installed, it keeps them in the per-user folder $XDG_DATA_HOME/vorlin
+# only, root included: the program folder belongs to the package, so each player keeps a table
+# of their own and removing the package leaves no file of the game's behind. The game knows it
+# is installed by the mark these rules put beside the program: a file written only here, it holds
+# under any prefix, in the package as after `make install`, whether dati/ is a link or a copy and
+# however the path to the program is spelt, where a guess from the folders around the program
+# would not.
 
 set(VORLIN_APP_ID org.example.vorlin)
 # The day of the release named by the project's version, for the software centres.
@@ -30,6 +36,9 @@ set(VORLIN_PACKAGING_OUT ${CMAKE_BINARY_DIR}/packaging)
 # prefix and inside a package.
 file(MAKE_DIRECTORY ${VORLIN_PACKAGING_OUT})
 file(CREATE_LINK ../../../${VORLIN_INSTALL_DATA_DIR} ${VORLIN_PACKAGING_OUT}/dati SYMBOLIC)
+
+file(WRITE ${VORLIN_PACKAGING_OUT}/installed
+     "Vorlin installed here: every player's records are kept in $XDG_DATA_HOME/vorlin/.\n")
 
 configure_file(${VORLIN_PACKAGING_DIR}/${VORLIN_APP_ID}.metainfo.xml.in
                ${VORLIN_PACKAGING_OUT}/${VORLIN_APP_ID}.metainfo.xml @ONLY)
@@ -57,6 +66,8 @@ set(vorlin_readable_file OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
 
 install(TARGETS vorlin RUNTIME DESTINATION ${VORLIN_INSTALL_PROGRAM_DIR})
 install(FILES ${VORLIN_PACKAGING_OUT}/dati DESTINATION ${VORLIN_INSTALL_PROGRAM_DIR})
+install(FILES ${VORLIN_PACKAGING_OUT}/installed DESTINATION ${VORLIN_INSTALL_PROGRAM_DIR}
+        PERMISSIONS ${vorlin_readable_file})
 install(DIRECTORY ${VORLIN_DATA_DIR}/ DESTINATION ${VORLIN_INSTALL_DATA_DIR}
         FILE_PERMISSIONS ${vorlin_readable_file})
 install(PROGRAMS ${VORLIN_PACKAGING_DIR}/vorlin_launcher.sh DESTINATION ${VORLIN_INSTALL_COMMAND_DIR}

@@ -61,8 +61,9 @@ constexpr const char* kHelpText = QT_TRANSLATE_NOOP(
     "      Nel pannello iniziale avvia la partita, come il pulsante \"Start\";\n"
     "      altrove preme il pulsante che ha il fuoco, come la barra spaziatrice.\n"
     "\n"
-    "I record stanno in Recordc1.kpr, nella cartella del programma se il gioco vi può\n"
-    "scrivere, altrimenti in $XDG_DATA_HOME/vorlin/ (vedere il manuale: man 6 vorlin).\n");
+    "I record stanno in Recordc1.kpr, in $XDG_DATA_HOME/vorlin/ per il gioco installato;\n"
+    "una copia personale del gioco li tiene nella sua cartella se vi può scrivere (vedere il\n"
+    "manuale: man 6 vorlin).\n");
 
 bool displayAvailable() {
     for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
@@ -197,6 +198,7 @@ int main(int argc, char* argv[]) {
     vorlin::FormOptions options;
     options.programFolder = vorlin::executableFolder();
     options.fallbackRecordFolder = vorlin::RecordStore::defaultFallbackFolder();
+    options.recordFolderRule = vorlin::recordFolderRuleFor(options.programFolder);
     // What the system refuses during the start-up (memory, descriptors) is told and ends the
     // program with an error, never with an abort.
     std::unique_ptr<vorlin::Form1> form;

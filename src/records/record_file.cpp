@@ -25,11 +25,17 @@ constexpr std::size_t kLineEndBytes = 2; // CR LF
 
 enum class ReadOutcome { Read, Failed, LineTooLong };
 
-// Reads the file until line `lineLimit` has ended or the file has. Every line on the way must fit
-// a stored record; a longer one stops the reading at once, so a file of one endless line (or one
-// with no line end at all) costs no more than a record.
+// The UTF-8 byte-order mark that text editors on Windows put at the start of a file they save.
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// Reads the file until line `lineLimit` has ended or the file has. A byte-order mark at the very
+// start is no part of the first record and is left out. Every line on the way must fit a stored
+// record; a longer one stops the reading at once, so a file of one endless line (or one with no
+// line end at all) costs no more than a record.
 ReadOutcome readLeadingLines(int descriptor, std::size_t lineLimit, std::string& bytes) {
     std::string chunk(kReadChunkBytes, '\0');
+    bool startChecked = false;
+    std::size_t scanned = 0;
     std::size_t lineEnds = 0;
     std::size_t lineLength = 0;
     bool previousWasCr = false;
@@ -37,10 +43,16 @@ ReadOutcome readLeadingLines(int descriptor, std::size_t lineLimit, std::string&
         const ssize_t got = ::read(descriptor, chunk.data(), chunk.size());
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) return ReadOutcome::Failed;
-        if (got == 0) return ReadOutcome::Read;
-        const auto size = static_cast<std::size_t>(got);
-        for (std::size_t at = 0; at < size; ++at) {
-            const char character = chunk[at];
+        const bool ended = got == 0;
+        bytes.append(chunk, 0, static_cast<std::size_t>(got));
+        if (!startChecked) {
+            // The mark is judged once the file has given as many bytes as it has, or the end.
+            if (bytes.size() < kByteOrderMark.size() && !ended) continue;
+            if (bytes.starts_with(kByteOrderMark)) bytes.erase(0, kByteOrderMark.size());
+            startChecked = true;
+        }
+        for (; scanned < bytes.size(); ++scanned) {
+            const char character = bytes[scanned];
             // CR LF, LF and a lone CR each end one line.
             const bool secondHalfOfCrLf = character == '\n' && previousWasCr;
             previousWasCr = character == '\r';
@@ -48,14 +60,14 @@ ReadOutcome readLeadingLines(int descriptor, std::size_t lineLimit, std::string&
             if (character == '\r' || character == '\n') {
                 lineLength = 0;
                 if (++lineEnds == lineLimit) {
-                    bytes.append(chunk, 0, at + 1);
+                    bytes.resize(scanned + 1);
                     return ReadOutcome::Read;
                 }
             } else if (++lineLength > kLongestRecordLine) {
                 return ReadOutcome::LineTooLong;
             }
         }
-        bytes.append(chunk, 0, size);
+        if (ended) return ReadOutcome::Read;
     }
 }
 

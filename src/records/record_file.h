@@ -44,6 +44,8 @@ class RecordFile {
 
     // Reads the first kNumeroRecord lines; anything after them is never read. Positions the file
     // does not reach read as empty records, so a short or missing file still gives a full table.
+    // A UTF-8 byte-order mark at the very start (a table saved by a Windows editor) is skipped,
+    // so the first record keeps its colour; the table written back has no mark.
     // Only a plain file is read, and reading never waits for a writer: a pipe, a device or a
     // folder in its place is unreadable, and so is a file with a line longer than any record.
     RecordFileContents load() const;

@@ -9,6 +9,7 @@
 #include <ctime>
 #include <fstream>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace vorlin {
@@ -28,6 +29,9 @@ constexpr std::string_view kSaveFailure = "Impossibile salvare il record: ";
 constexpr std::string_view kNoRecordFolder =
     "la cartella del programma non è scrivibile e l'utente non ha una cartella personale, "
     "quindi in questa sessione i record non vengono salvati.";
+constexpr std::string_view kNoUserFolder =
+    "l'utente non ha una cartella personale, quindi in questa sessione i record non vengono "
+    "salvati.";
 
 // The four default records of a clean file, one per difficulty, points descending.
 struct DefaultRecord {
@@ -92,25 +96,30 @@ fs::path homeFolder() {
     return {};
 }
 
+// Can the program folder take new files? A test folder is created and judged by its removal; a
+// test folder left by an earlier run is cleared first. (Hidden attributes have no meaning here:
+// the folder lives only for these few steps.)
+bool folderTakesNewFiles(const fs::path& folder) {
+    const fs::path testFolder = folder / RecordStore::kTestFolderName;
+    removeFolder(testFolder);
+    std::error_code ignored;
+    fs::create_directory(testFolder, ignored);
+    return removeFolder(testFolder);
+}
+
 } // namespace
 
 void RecordStore::VerificaEsistenzaFileRecordOSuaCreazionePulito_(const fs::path& programFolder,
-                                                                  const fs::path& fallbackFolder) {
+                                                                  const fs::path& fallbackFolder,
+                                                                  RecordFolderRule rule) {
     programFolder_ = programFolder;
+    rule_ = rule;
     std::error_code ignored;
 
-    // Can the program folder take new files? Create a test folder and judge by its removal; a
-    // test folder left by an earlier run is cleared first. (Hidden attributes have no meaning
-    // here: the folder lives only for these few steps.)
-    const fs::path testFolder = programFolder / kTestFolderName;
-    removeFolder(testFolder);
-    fs::create_directory(testFolder, ignored);
-    RecordSuDiscoC_ = "NO";
-    PercorsoRecord_ = programFolder;
-    if (!removeFolder(testFolder)) {
-        RecordSuDiscoC_ = "SI";
-        PercorsoRecord_ = fallbackFolder;
-    }
+    const bool besideTheProgram =
+        rule == RecordFolderRule::ProgramFolderWhenWritable && folderTakesNewFiles(programFolder);
+    RecordSuDiscoC_ = besideTheProgram ? "NO" : "SI";
+    PercorsoRecord_ = besideTheProgram ? programFolder : fallbackFolder;
     // No writable program folder and no user folder either: this run keeps no records.
     if (noRecordFolder()) return;
     if (RecordSuDiscoC_ == "SI") fs::create_directories(fallbackFolder, ignored);
@@ -121,8 +130,10 @@ void RecordStore::VerificaEsistenzaFileRecordOSuaCreazionePulito_(const fs::path
     const RecordFolderLock lock(PercorsoRecord_);
 
     // A clean file only where there is no file at all: an existing file that cannot be opened
-    // may still hold the player's records.
-    if (fs::symlink_status(recordFilePath(), ignored).type() == fs::file_type::not_found)
+    // may still hold the player's records. An installed game of an earlier version kept root's
+    // records beside the program; root's first table in their own folder is a copy of that one.
+    if (fs::symlink_status(recordFilePath(), ignored).type() == fs::file_type::not_found &&
+        !adoptTableBesideTheProgram())
         CreaFileRecordPulito_();
 
     fs::permissions(recordFilePath(), fs::perms::owner_read | fs::perms::owner_write,
@@ -130,6 +141,19 @@ void RecordStore::VerificaEsistenzaFileRecordOSuaCreazionePulito_(const fs::path
     fs::permissions(temporaryFilePath(), fs::perms::owner_read | fs::perms::owner_write,
                     fs::perm_options::add | fs::perm_options::nofollow, ignored);
     fs::remove(temporaryFilePath(), ignored);
+}
+
+bool RecordStore::adoptTableBesideTheProgram() const {
+    if (rule_ != RecordFolderRule::UserFolderOnly) return false;
+    const fs::path besideTheProgram = programFolder_ / kRecordFileName;
+    // Only the player's own table: the tables of others are theirs.
+    struct stat status {};
+    if (::lstat(besideTheProgram.c_str(), &status) != 0 || !S_ISREG(status.st_mode) ||
+        status.st_uid != ::geteuid())
+        return false;
+    const RecordFileContents earlier = RecordFile(besideTheProgram).load();
+    if (earlier.state != RecordFileState::Present) return false;
+    return RecordFile(recordFilePath()).replaceWith(earlier.records, kTemporaryFileName).empty();
 }
 
 bool RecordStore::CreaFileRecordPulito_() {
@@ -155,7 +179,9 @@ InsertionResult RecordStore::InserimentoNuovoRecordNelFile_(std::string_view col
                                                             std::string_view typedName) const {
     InsertionResult result;
     if (noRecordFolder()) {
-        result.errorMessage = std::string(kSaveFailure) + std::string(kNoRecordFolder);
+        const std::string_view why =
+            rule_ == RecordFolderRule::UserFolderOnly ? kNoUserFolder : kNoRecordFolder;
+        result.errorMessage = std::string(kSaveFailure) + std::string(why);
         return result;
     }
     if (PercorsoRecord_.empty()) {

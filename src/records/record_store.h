@@ -20,6 +20,16 @@ struct InsertionResult {
     bool saved() const { return errorMessage.empty(); }
 };
 
+// Where the start-up check may put the record folder.
+enum class RecordFolderRule {
+    // A game run from its build folder or from a folder of its own: the records stay beside the
+    // program when it may write there, as the game always kept them.
+    ProgramFolderWhenWritable,
+    // The installed game: its program folder belongs to the system, even when the player (root)
+    // could write there, so every player keeps the records in their own folder.
+    UserFolderOnly,
+};
+
 // The record folder and the record file in it.
 //
 // The load handler calls VerificaEsistenzaFileRecordOSuaCreazionePulito_ once, early; from then on
@@ -36,19 +46,22 @@ class RecordStore {
     static constexpr std::string_view kTemplateFileName = "Kpr4.kpr";
 
     // Chooses the record folder and makes sure a record file is there:
-    //  - the program folder when a test folder "~" can be created and removed in it, otherwise
-    //    `fallbackFolder` (created when needed; RecordSuDiscoC becomes "SI"); when that is empty
-    //    too (the user has no home folder) no records are kept this run, and noRecordFolder()
-    //    says so;
+    //  - the program folder when the rule allows it and a test folder "~" can be created and
+    //    removed in it, otherwise `fallbackFolder` (created when needed; RecordSuDiscoC becomes
+    //    "SI"); with UserFolderOnly nothing at all is created in the program folder. When the
+    //    fallback folder is empty too (the user has no home folder) no records are kept this
+    //    run, and noRecordFolder() says so;
     //  - a clean record file is written when none exists (an existing file is never replaced,
-    //    even when it cannot be opened: it may hold the player's records);
+    //    even when it cannot be opened: it may hold the player's records); with UserFolderOnly a
+    //    readable table the same player left beside the program is copied instead, and left
+    //    where it is;
     //  - the record file is made readable and writable by its owner;
     //  - a temporary file left by an interrupted insertion is deleted.
     // Every step's failure is ignored; nothing is reported. The steps that touch the record file
     // wait for a game saving into the same folder to finish.
-    void
-    VerificaEsistenzaFileRecordOSuaCreazionePulito_(const std::filesystem::path& programFolder,
-                                                    const std::filesystem::path& fallbackFolder);
+    void VerificaEsistenzaFileRecordOSuaCreazionePulito_(
+        const std::filesystem::path& programFolder, const std::filesystem::path& fallbackFolder,
+        RecordFolderRule rule = RecordFolderRule::ProgramFolderWhenWritable);
 
     // Writes a clean record file in PercorsoRecord: four default records whose names come from the
     // template "dati/Kpr4.kpr" of the program folder, then 997 empty records (1001 lines). Returns
@@ -99,9 +112,14 @@ class RecordStore {
     static std::string todayDateText();
 
   private:
+    // With UserFolderOnly: copies a table the player's game kept beside the program before it
+    // knew it was installed into the record folder. True when the record file was written so.
+    bool adoptTableBesideTheProgram() const;
+
     std::filesystem::path programFolder_;
     std::filesystem::path PercorsoRecord_;
     std::string RecordSuDiscoC_ = "NO";
+    RecordFolderRule rule_ = RecordFolderRule::ProgramFolderWhenWritable;
 };
 
 } // namespace vorlin

@@ -18,6 +18,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QSocketNotifier>
@@ -199,7 +200,30 @@ void Form1::paintEvent(QPaintEvent*) {
     painter.drawImage(QRect(0, 0, Game::kFrameWidth, Game::kFrameHeight), asImage(game_.frame()));
 }
 
+bool Form1::selectPlaceholderOnClick(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick &&
+        type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
+        return false;
+    QLineEdit* nameBox = controls_.textBox("NomeGiocatore");
+    if (watched != nameBox || nameBox->text() != QLatin1String(kNamePlaceholder)) return false;
+    if (type == QEvent::MouseMove) {
+        // A drag would shrink the selection again.
+        return static_cast<QMouseEvent*>(event)->buttons() != Qt::NoButton;
+    }
+    if (type == QEvent::MouseButtonRelease) {
+        // The release of a press used up here (a middle button's would paste into the middle).
+        return true;
+    }
+    // As the focus does: the first letter typed replaces the placeholder instead of going into
+    // its middle, where Timer1 would keep it as part of the name.
+    nameBox->setFocus(Qt::MouseFocusReason);
+    nameBox->selectAll();
+    return true;
+}
+
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (selectPlaceholderOnClick(watched, event)) return true;
     // Key preview: the window sees each key press before the control that has the focus,
     // once, at its first delivery (a key the control ignores travels on to its parents).
     // On the desktop the keys reach the desktop window that holds the form first.

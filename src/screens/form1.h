@@ -3,6 +3,7 @@
 #include "controls.h"
 #include "form_timer.h"
 #include "game/game.h"
+#include "records/record_store.h"
 
 #include <QString>
 #include <QWidget>
@@ -31,6 +32,8 @@ struct FormOptions {
     VirtualClock* clock = nullptr;              // null: real timers
     bool playSounds = true;
     bool realScreenModes = true; // false: never touch the screen mode (replays, widget tests)
+    // The installed game never keeps records in its program folder.
+    RecordFolderRule recordFolderRule = RecordFolderRule::ProgramFolderWhenWritable;
 };
 
 // The game's one window: every control, every timer, and the handlers that run the game
@@ -113,6 +116,9 @@ class Form1 : public QWidget, private GameWindow {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // A click into the name box while it shows the placeholder: the whole placeholder is
+    // selected. True when the event is used up.
+    bool selectPlaceholderOnClick(QObject* watched, QEvent* event);
     // GameWindow
     void playSound(Sound sound) override;
     void setStatusNumber(StatusLabel label, int number) override;

@@ -53,8 +53,8 @@ bool Form1::Form_Load() {
     s.PartitaFinita = s.AmpiezzaTransizione = s.TransizioneInCorso = 0;
     s.EnergiaAttuale = s.PosizioneUltimoRecord = s.SenzaEvidenziazione = 1;
     // Where the records are kept, and a record file there.
-    recordPanel_->VerificaEsistenzaFileRecordOSuaCreazionePulito_(options_.programFolder,
-                                                                  options_.fallbackRecordFolder);
+    recordPanel_->VerificaEsistenzaFileRecordOSuaCreazionePulito_(
+        options_.programFolder, options_.fallbackRecordFolder, options_.recordFolderRule);
     // The difficulty selected at start ("Bassa"), no banana in the field, empty counters.
     s.EnergiaIniziale = rules::kStartingEnergyBassa;
     s.BananaX = s.BananaY = rules::kParked;

@@ -34,6 +34,10 @@ void Form1::Command2MenuInizio_Click() {
 
 void Form1::Command2menu_Click() {
     GameState& s = game_.state;
+    // Play stops for a passed scheme or the game over a few milliseconds before the first
+    // darkening frame disables this button; a click in that gap would start play again under the
+    // darkness, so from that tick on the button does nothing, as the keys do.
+    if (s.TransizioneInCorso == 1 || timer("IntervalloSchemiApertura").enabled()) return;
     FormTimer& animation = timer("TimerAnimazione");
     controls_.hide("Frame7");
     // A game paused with P counts as running: the click opens the bar and it stays stopped.

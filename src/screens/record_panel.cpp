@@ -16,8 +16,9 @@ RecordPanel::RecordPanel(Controls& controls, GameState& state)
       view_(store_, state.PosizioneUltimoRecord, state.SenzaEvidenziazione) {}
 
 void RecordPanel::VerificaEsistenzaFileRecordOSuaCreazionePulito_(
-    const std::filesystem::path& programFolder, const std::filesystem::path& fallbackFolder) {
-    store_.VerificaEsistenzaFileRecordOSuaCreazionePulito_(programFolder, fallbackFolder);
+    const std::filesystem::path& programFolder, const std::filesystem::path& fallbackFolder,
+    RecordFolderRule rule) {
+    store_.VerificaEsistenzaFileRecordOSuaCreazionePulito_(programFolder, fallbackFolder, rule);
 }
 
 void RecordPanel::InserimentoNuovoRecordNelFile_(int difficultyColour, const QString& points,

@@ -22,7 +22,8 @@ class RecordPanel {
 
     void
     VerificaEsistenzaFileRecordOSuaCreazionePulito_(const std::filesystem::path& programFolder,
-                                                    const std::filesystem::path& fallbackFolder);
+                                                    const std::filesystem::path& fallbackFolder,
+                                                    RecordFolderRule rule);
     // Merges the result into the record file and shows the table anchored on it. A result that
     // cannot be saved leaves the old file as it was; the player is told and the game goes on.
     void InserimentoNuovoRecordNelFile_(int difficultyColour, const QString& points,

@@ -115,12 +115,14 @@ TEST_F(PictureLoader, WholePicturesLoadAtTheirSize) {
 
 TEST_F(PictureLoader, DamagedPicturesAreRefusedByName) {
     const std::string small = bitmap({4, 3});
+    const std::string topDown = bitmap({4, -3});
     struct Case {
         const char* name;
         std::string content;
     };
     const Case cases[] = {
         {"one byte short", small.substr(0, small.size() - 1)},
+        {"rows top down, one byte short", topDown.substr(0, topDown.size() - 1)},
         {"only the header of a whole background", bitmap({640, 480, false, 0, 0, true})},
         {"header only, 8000 x 4000", bitmap({8000, 4000, false, 0, 0, true})},
         {"whole but too wide", bitmap({2049, 1})},

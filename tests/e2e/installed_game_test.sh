@@ -94,7 +94,7 @@ records="$PLAYER_DATA/vorlin/Recordc1.kpr"
 [ "$(wc -l <"$records")" -eq 1001 ] || fail "the new record file has $(wc -l <"$records") lines"
 [ "$(stat -c %u "$records")" -eq "$player_id" ] ||
     fail "the record file does not belong to the player"
-leftovers=$(ls -A "$INSTALLED" | grep -vx -e vorlin -e dati)
+leftovers=$(ls -A "$INSTALLED" | grep -vx -e vorlin -e dati -e installed)
 [ -z "$leftovers" ] || fail "the program folder gained: $leftovers"
 
 # Esc before any game ends the installed program with success.

@@ -1,7 +1,9 @@
 #!/bin/sh
 # Typing reaches the name box: right after start-up, and again after "Gioca di nuovo", a name
 # typed on the keyboard without clicking anywhere first replaces what the box shows, and Start
-# then begins the game; Enter in the box begins it too, but not with the box empty.
+# then begins the game; Enter in the box begins it too, but not with the box empty; and at a
+# new start-up, a click into the box while it shows the placeholder selects it whole, so the name
+# typed then replaces it too.
 set -- "$1" typed_name
 . "$(dirname "$0")/e2e_lib.sh"
 
@@ -72,4 +74,20 @@ xdotool type --delay 40 "$NAME_TYPED"
 xdotool key Return
 wait_until 10 "Enter in the name box to begin a game" start_panel_hidden
 shot "enter with a name"
+
+# Esc twice ends this game; the next start-up shows the placeholder again, and the player clicks
+# into its middle before typing.
+key Escape
+wait_until 10 "Esc to show the button bar" bar_shown
+quit_with_escape
+start_game
+placeholder=$(name_box_ink)
+click_at "$NAME_BOX_X" "$NAME_BOX_Y"
+type_name_and_start "a click into the placeholder"
+if [ "$placeholder" -gt 0 ]; then
+    [ "$TYPED_INK" -lt $((name_alone * 3 / 2)) ] ||
+        fail "the name went into the clicked placeholder ($placeholder, then $TYPED_INK orange pixels)"
+else
+    echo "note: the placeholder was already gone when the click came (a slow start-up)"
+fi
 echo "ok"

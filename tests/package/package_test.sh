@@ -1,7 +1,10 @@
 #!/bin/sh
 # The Debian package of the game: its control fields, its files, what lintian, appstreamcli,
 # desktop-file-validate and man say of it, and its extracted copy run by an ordinary user, with
-# the records in that user's data folder and nothing written into the installed files.
+# the records in that user's data folder and nothing written into the installed files; then the
+# package installed by dpkg, played by the user who owns its files (root, as the package is
+# installed), who may write into the program folder and still keeps the records in their own
+# data folder, and removed and purged without a trace.
 # Usage: package_test.sh BUILD_DIR SOURCE_DIR
 SOURCE_DIR=$2
 set -- "$1" debian_package
@@ -51,6 +54,7 @@ dpkg-deb -f "$deb" Depends | grep -q qt6-wayland &&
 # Every installed path of the layout, and nothing outside /usr or under /usr/local.
 dpkg-deb -c "$deb" | awk '{ print $6 }' | sed 's|^\./|/|; s|/$||' >"$WORK/files"
 for path in /usr/games/vorlin /usr/lib/games/vorlin/vorlin /usr/lib/games/vorlin/dati \
+    /usr/lib/games/vorlin/installed \
     /usr/share/games/vorlin/dati/Kpr4.kpr /usr/share/games/vorlin/dati/Sfondo1.kpb \
     /usr/share/applications/$APP_ID.desktop /usr/share/metainfo/$APP_ID.metainfo.xml \
     /usr/share/man/man6/vorlin.6.gz /usr/share/man/it/man6/vorlin.6.gz /usr/share/doc/vorlin/copyright \
@@ -164,8 +168,34 @@ touch "$SYSTEM/var/lib/dpkg/status" "$SYSTEM/var/lib/dpkg/available"
 dpkg --root="$SYSTEM" --force-depends --force-not-root -i "$deb" >"$WORK/dpkg.log" 2>&1 ||
     fail "dpkg could not install the package: $(cat "$WORK/dpkg.log")"
 [ -x "$SYSTEM/usr/games/vorlin" ] || fail "dpkg installed no command: $(cat "$WORK/dpkg.log")"
+
+# The owner of the installed files (root) plays: the program folder is writable to them, yet
+# nothing may appear beside the program.
+OWNER_HOME="$WORK/owner"
+OWNER_DATA="$OWNER_HOME/.data"
+mkdir -p "$OWNER_HOME"
+find "$SYSTEM/usr" | sort >"$WORK/system_before"
+env HOME="$OWNER_HOME" XDG_DATA_HOME="$OWNER_DATA" "$SYSTEM/usr/games/vorlin" \
+    >"$WORK/owner_game.out" 2>"$WORK/owner_game.err" &
+GAMEPID=$!
+WINDOW=$(timeout 20 xdotool search --sync --name '^Vorlin ' | head -n 1)
+[ -n "$WINDOW" ] || fail "the installed package showed no window: $(cat "$WORK/owner_game.err")"
+sleep 1
+wait_until 10 "the installed package to show the start panel" start_panel_shown
+[ -f "$OWNER_DATA/vorlin/Recordc1.kpr" ] ||
+    fail "no record file in the owner's data folder: $(ls -R "$OWNER_HOME")"
+quit_with_escape
+find "$SYSTEM/usr" | sort >"$WORK/system_after"
+diff "$WORK/system_before" "$WORK/system_after" >"$WORK/system.diff" ||
+    fail "the owner's game wrote into the installed files: $(cat "$WORK/system.diff")"
+
 dpkg --root="$SYSTEM" --force-not-root -r vorlin >"$WORK/dpkg.log" 2>&1 ||
     fail "dpkg could not remove the package: $(cat "$WORK/dpkg.log")"
+! grep -qi warning "$WORK/dpkg.log" || fail "removing the package warned: $(cat "$WORK/dpkg.log")"
 left=$(cd "$SYSTEM" && find . -path ./var -prune -o -print | grep -vx '\.')
 [ -z "$left" ] || fail "removing the package left: $left"
+dpkg --root="$SYSTEM" --force-not-root --purge vorlin >"$WORK/dpkg.log" 2>&1 ||
+    fail "dpkg could not purge the package: $(cat "$WORK/dpkg.log")"
+left=$(cd "$SYSTEM" && find . -path ./var -prune -o -print | grep -vx '\.')
+[ -z "$left" ] || fail "purging the package left: $left"
 echo "ok"

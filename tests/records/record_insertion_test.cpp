@@ -162,6 +162,47 @@ TEST_F(RecordInsertion, ShortAndDamagedFileIsCompletedWithoutLosingItsRecords) {
     EXPECT_EQ(lines[4], kEmptyLine);
 }
 
+// A table saved again by a text editor on Windows starts with a UTF-8 byte-order mark.
+TEST_F(RecordInsertion, AByteOrderMarkAtTheStartIsSkippedAndNotWrittenBack) {
+    const std::string mark = "\xEF\xBB\xBF";
+    const std::string first = "\"65535\",\"900\",\"01/01/2001\",\"Primo\"\r\n";
+    const std::string second = "\"65280\",\"800\",\"02/02/2002\",\"Secondo\"\r\n";
+    // Only the whole mark, and only at the very start, is skipped: anywhere else its bytes are
+    // Windows-1252 characters of the record, as they always were.
+    struct Case {
+        const char* name;
+        std::string bytes;
+        int linesRead;
+        std::string firstColour;
+        std::string secondColour;
+    };
+    const Case cases[] = {
+        {"a mark before the first record", mark + first + second, 2, "65535", "65280"},
+        {"a mark and nothing else", mark, 0, "0", "0"},
+        {"a mark before the second record", first + mark + second, 2, "65535", "ï»¿\"65280\""},
+        {"two marks", mark + mark + first, 1, "ï»¿\"65535\"", "0"},
+        {"half a mark", "\xEF\xBB" + first, 1, "ï»\"65535\"", "0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        testing::writeBytes(recordFile(), c.bytes);
+        const RecordFileContents table = store.loadTable();
+        ASSERT_EQ(table.state, RecordFileState::Present);
+        EXPECT_EQ(table.linesRead, c.linesRead);
+        EXPECT_EQ(table.records[0].colour, c.firstColour);
+        EXPECT_EQ(table.records[1].colour, c.secondColour);
+    }
+
+    testing::writeBytes(recordFile(), mark + first + second);
+    ASSERT_EQ(insert("850").PosizioneUltimoRecord, 2);
+    const std::string written = readBytes(recordFile());
+    EXPECT_TRUE(written.starts_with(first)) << written.substr(0, 40);
+    const std::vector<std::string> lines = crLfLines(written);
+    ASSERT_EQ(lines.size(), 1001u);
+    EXPECT_EQ(lines[1], R"("255","850","05/11/2024","Nuovo")");
+    EXPECT_EQ(lines[2] + "\r\n", second);
+}
+
 // The folder or the file refuses the player: the merge reports it and changes nothing.
 struct RefusalCase {
     const char* what;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace vorlin {
@@ -129,6 +130,70 @@ TEST_F(StartUpCheck, ReadOnlyProgramFolderSendsTheRecordsToTheUserFolder) {
     EXPECT_EQ(clean[3], R"("255","15051","20/07/2003","Quarzo")");
     EXPECT_FALSE(fs::exists(program() / "Recordc1.kpr"));
     EXPECT_FALSE(fs::exists(program() / "~"));
+}
+
+// The installed game: even a program folder the player may write (root's) gets nothing, not even
+// the test folder; the records go to the player's own folder.
+TEST_F(StartUpCheck, TheInstalledGameKeepsTheRecordsInTheUserFolderOnly) {
+    const auto listing = [this] {
+        std::vector<fs::path> paths;
+        for (const auto& entry : fs::recursive_directory_iterator(program()))
+            paths.push_back(entry.path());
+        std::sort(paths.begin(), paths.end());
+        return paths;
+    };
+    const std::vector<fs::path> before = listing();
+    store.VerificaEsistenzaFileRecordOSuaCreazionePulito_(program(), fallback(),
+                                                          RecordFolderRule::UserFolderOnly);
+    EXPECT_EQ(store.RecordSuDiscoC(), "SI");
+    EXPECT_EQ(store.PercorsoRecord(), fallback());
+    ASSERT_EQ(lines(fallback()).size(), 1001u);
+    EXPECT_EQ(lines(fallback())[0], R"("65535","31111","20/07/2003","Kaprel")");
+
+    const InsertionResult saved =
+        store.InserimentoNuovoRecordNelFile_("255", "40000", "05/11/2024", "Radice");
+    ASSERT_TRUE(saved.saved()) << saved.errorMessage;
+    EXPECT_EQ(lines(fallback())[0], R"("255","40000","05/11/2024","Radice")");
+    EXPECT_EQ(listing(), before);
+}
+
+// Root's records kept beside the installed program by an earlier version are not left behind:
+// root's first table in their own folder is a copy of them. Another user's table stays theirs.
+TEST_F(StartUpCheck, TheInstalledGameCopiesThePlayersOwnTableLeftBesideTheProgram) {
+    writeBytes(program() / "Recordc1.kpr", kOwnRecords);
+    store.VerificaEsistenzaFileRecordOSuaCreazionePulito_(program(), fallback(),
+                                                          RecordFolderRule::UserFolderOnly);
+    ASSERT_EQ(lines(fallback()).size(), 1000u);
+    EXPECT_EQ(lines(fallback())[0], R"("255","777","03/03/2003","Mio")");
+    EXPECT_EQ(lines(fallback())[1], R"("0","","","")");
+    EXPECT_EQ(readBytes(program() / "Recordc1.kpr"), kOwnRecords);
+
+    // A later start keeps the player's own table as it has become.
+    writeBytes(fallback() / "Recordc1.kpr", "\"255\",\"5\",\"04/04/2004\",\"Dopo\"\r\n");
+    RecordStore later;
+    later.VerificaEsistenzaFileRecordOSuaCreazionePulito_(program(), fallback(),
+                                                          RecordFolderRule::UserFolderOnly);
+    EXPECT_EQ(lines(fallback())[0], R"("255","5","04/04/2004","Dopo")");
+
+    if (::geteuid() != 0) return; // only root can give the table to someone else
+    fs::remove_all(fallback());
+    testing::handToUnprivilegedUser(program() / "Recordc1.kpr");
+    RecordStore another;
+    another.VerificaEsistenzaFileRecordOSuaCreazionePulito_(program(), fallback(),
+                                                            RecordFolderRule::UserFolderOnly);
+    EXPECT_EQ(lines(fallback())[0], R"("65535","31111","20/07/2003","Kaprel")");
+}
+
+TEST_F(StartUpCheck, TheInstalledGameWithoutAUserFolderSaysSoWithoutBlamingTheProgramFolder) {
+    store.VerificaEsistenzaFileRecordOSuaCreazionePulito_(program(), {},
+                                                          RecordFolderRule::UserFolderOnly);
+    EXPECT_TRUE(store.noRecordFolder());
+    const InsertionResult result =
+        store.InserimentoNuovoRecordNelFile_("255", "40000", "05/11/2024", "Radice");
+    EXPECT_EQ(result.errorMessage, "Impossibile salvare il record: l'utente non ha una cartella "
+                                   "personale, quindi in questa sessione i record non vengono "
+                                   "salvati.");
+    EXPECT_FALSE(fs::exists(program() / "Recordc1.kpr"));
 }
 
 struct TemplateCase {

@@ -1,5 +1,6 @@
-// Keys pressed in the moment between the tick that stops play (a passed scheme or the spent
-// energy) and the first darkening frame: the transition runs to its end as if nothing was pressed.
+// Keys pressed and "Menù->" clicked in the moment between the tick that stops play (a passed
+// scheme or the spent energy) and the first darkening frame: the transition runs to its end as if
+// nothing was pressed.
 
 #include "form_fixture.h"
 
@@ -14,6 +15,8 @@ namespace {
 
 constexpr int kEscape = 27;
 constexpr int kP = 80;
+// Not a key: the player clicks "Menù->" instead.
+constexpr int kClickMenu = -1;
 
 class LateKeys : public FormFixture {
   protected:
@@ -63,7 +66,7 @@ class LateKeys : public FormFixture {
     static constexpr const char* kResult = "\"3057\",\"";
 };
 
-TEST_F(LateKeys, EscAndPBeforeTheFirstDarkFrameChangeNothing) {
+TEST_F(LateKeys, EscPAndMenuBeforeTheFirstDarkFrameChangeNothing) {
     struct Case {
         const char* name;
         bool gameOver;
@@ -74,6 +77,8 @@ TEST_F(LateKeys, EscAndPBeforeTheFirstDarkFrameChangeNothing) {
         {"P after the scheme's last banana", false, kP},
         {"Esc after the last lost object", true, kEscape},
         {"P after the last lost object", true, kP},
+        {"Menù-> after the scheme's last banana", false, kClickMenu},
+        {"Menù-> after the last lost object", true, kClickMenu},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -86,7 +91,11 @@ TEST_F(LateKeys, EscAndPBeforeTheFirstDarkFrameChangeNothing) {
         ASSERT_EQ(state().TransizioneInCorso, 0); // no dark frame yet
         const int resultsBefore = storedResults();
 
-        form->Form_KeyDown(c.key);
+        // The game over disables "Menù->" at once; after a passed scheme it is still enabled.
+        if (c.key == kClickMenu)
+            form->clickControl("Command2menu");
+        else
+            form->Form_KeyDown(c.key);
         EXPECT_FALSE(form->programEnded());
         EXPECT_FALSE(visible("Frame4"));
         EXPECT_EQ(state().PausaAttiva, 0);

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTest>
 
 #include <functional>
 #include <string>
@@ -79,6 +80,47 @@ TEST_F(NameBoxFocus, TypingGoesToTheNameBoxAndReplacesWhatItHeld) {
         EXPECT_EQ(nameBox()->text().toStdString(), "Mi");
         form.reset();
     }
+}
+
+// The mouse, pressed where a person would click into the box: while the placeholder shows, it
+// is selected whole, so typing replaces it; once a name is there, a click places the cursor.
+TEST_F(NameBoxFocus, AClickIntoThePlaceholderSelectsItWhole) {
+    struct Click {
+        const char* name;
+        Qt::MouseButton button;
+        bool twice;
+        double across; // where in the box, from its left edge (0) to its right one (1)
+    };
+    const Click clicks[] = {
+        {"a click in the middle of the placeholder", Qt::LeftButton, false, 0.4},
+        {"a click near its start", Qt::LeftButton, false, 0.05},
+        {"a click past its end", Qt::LeftButton, false, 0.98},
+        {"a double click on a word", Qt::LeftButton, true, 0.2},
+        {"a middle click", Qt::MiddleButton, false, 0.4},
+    };
+    for (const Click& click : clicks) {
+        SCOPED_TRACE(click.name);
+        load();
+        showAndActivate();
+        QLineEdit* box = nameBox();
+        const QPoint at(static_cast<int>(box->width() * click.across), box->height() / 2);
+        QTest::mouseClick(box, click.button, Qt::NoModifier, at);
+        if (click.twice) QTest::mouseDClick(box, click.button, Qt::NoModifier, at);
+        EXPECT_EQ(QApplication::focusWidget(), box);
+        EXPECT_EQ(box->selectedText().toStdString(), kNamePlaceholder);
+        typeLetter(Qt::Key_A, QStringLiteral("A"));
+        typeLetter(Qt::Key_N, QStringLiteral("n"));
+        EXPECT_EQ(box->text().toStdString(), "An");
+        form.reset();
+    }
+
+    load();
+    showAndActivate();
+    nameBox()->setText("Anna");
+    QTest::mouseClick(nameBox(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(1, nameBox()->height() / 2));
+    EXPECT_EQ(nameBox()->cursorPosition(), 0);
+    EXPECT_FALSE(nameBox()->hasSelectedText());
 }
 
 TEST_F(NameBoxFocus, ANameTypedAtOnceStartsTheGameAndSurvivesTheEmptyingTimer) {
