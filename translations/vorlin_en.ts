@@ -11,6 +11,26 @@
         <source>File non trovato: %1</source>
         <translation>File not found: %1</translation>
     </message>
+    <message>
+        <source>Memoria insufficiente per caricare l&apos;immagine: %1</source>
+        <translation>Not enough memory to load the picture: %1</translation>
+    </message>
+    <message>
+        <source>File non leggibile (permesso negato): %1</source>
+        <translation>File cannot be read (permission denied): %1</translation>
+    </message>
+    <message>
+        <source>Troppi file aperti: il sistema non concede al gioco un altro descrittore di file per leggere %1</source>
+        <translation>Too many open files: the system does not give the game another file descriptor to read %1</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere il file %1 (errore di sistema %2)</source>
+        <translation>Cannot read the file %1 (system error %2)</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere il file %1</source>
+        <translation>Cannot read the file %1</translation>
+    </message>
 </context>
 <context>
     <name>Controls</name>
@@ -232,6 +252,65 @@
     </message>
 </context>
 <context>
+    <name>RecordMessages</name>
+    <message>
+        <source>Impossibile salvare il record: </source>
+        <translation>Cannot save the record: </translation>
+    </message>
+    <message>
+        <source>Il file dei record </source>
+        <translation>The record file </translation>
+    </message>
+    <message>
+        <source>il file dei record </source>
+        <translation>the record file </translation>
+    </message>
+    <message>
+        <source>non si può leggere</source>
+        <translation>cannot be read</translation>
+    </message>
+    <message>
+        <source>non è un file normale</source>
+        <translation>is not a regular file</translation>
+    </message>
+    <message>
+        <source>è danneggiato: ha una riga più lunga di qualsiasi record</source>
+        <translation>is damaged: it has a line longer than any record can be</translation>
+    </message>
+    <message>
+        <source>è un giro di collegamenti</source>
+        <translation>is a loop of links</translation>
+    </message>
+    <message>
+        <source>non si può creare il file temporaneo</source>
+        <translation>the temporary file cannot be created</translation>
+    </message>
+    <message>
+        <source>non si può scrivere il file temporaneo (disco pieno?)</source>
+        <translation>the temporary file cannot be written (is the disk full?)</translation>
+    </message>
+    <message>
+        <source>non si può sostituire il file dei record</source>
+        <translation>the record file cannot be replaced</translation>
+    </message>
+    <message>
+        <source>la cartella dei record non è stata ancora scelta.</source>
+        <translation>the record folder has not been chosen yet.</translation>
+    </message>
+    <message>
+        <source>la cartella dei record è occupata da un&apos;altra partita o non si può aprire</source>
+        <translation>the record folder is held by another game or cannot be opened</translation>
+    </message>
+    <message>
+        <source>la cartella del programma non è scrivibile e l&apos;utente non ha una cartella personale, quindi in questa sessione i record non vengono salvati.</source>
+        <translation>the program folder is not writable and the user has no home folder, so no records are saved in this session.</translation>
+    </message>
+    <message>
+        <source>l&apos;utente non ha una cartella personale, quindi in questa sessione i record non vengono salvati.</source>
+        <translation>the user has no home folder, so no records are saved in this session.</translation>
+    </message>
+</context>
+<context>
     <name>RecordPanel</name>
     <message>
         <source>Vorlin - Record</source>
@@ -241,12 +320,16 @@
 <context>
     <name>main</name>
     <message>
+        <source>Vorlin non può partire. </source>
+        <translation>Vorlin cannot start. </translation>
+    </message>
+    <message>
         <source>Uso: vorlin [--help | --version]
 Vorlin, gioco arcade: una creatura gialla dalla lunga coda cattura i cristalli che cadono.
 
 Opzioni:
   --help
-      Mostra le opzioni e i tasti ed esce.
+      Mostra le opzioni, i tasti e i pulsanti dei controller ed esce.
   --version
       Mostra la versione ed esce.
 Ogni altro argomento viene ignorato.
@@ -259,15 +342,27 @@ Tasti:
   Esc
       Ferma la partita e mostra la barra dei pulsanti; a partita ferma esce.
 
-I record stanno in Recordc1.kpr, nella cartella del programma se il gioco vi può
-scrivere, altrimenti in $XDG_DATA_HOME/vorlin/ (vedere il manuale: man 6 vorlin).
+Controller di gioco (ogni controller che SDL 2 conosce):
+  Croce direzionale o levetta sinistra, a sinistra e a destra
+      Come le frecce sinistra e destra; tenute premute, ripetono il passo.
+  Start
+      Come P.
+  Back (Select, View, Share), B (il pulsante a est)
+      Come Esc.
+  A (il pulsante a sud)
+      Nel pannello iniziale avvia la partita, come il pulsante &quot;Start&quot;;
+      altrove preme il pulsante che ha il fuoco, come la barra spaziatrice.
+
+I record stanno in Recordc1.kpr, in $XDG_DATA_HOME/vorlin/ per il gioco installato;
+una copia personale del gioco li tiene nella sua cartella se vi può scrivere (vedere il
+manuale: man 6 vorlin).
 </source>
         <translation>Usage: vorlin [--help | --version]
 Vorlin, an arcade game: a yellow creature with a long tail catches the falling crystals.
 
 Options:
   --help
-      Show the options and the keys, then exit.
+      Show the options, the keys and the controller buttons, then exit.
   --version
       Show the version, then exit.
 Any other argument is ignored.
@@ -280,13 +375,51 @@ Keys:
   Esc
       Stop the game and show the button bar; once the game is stopped, quit.
 
-The records are kept in Recordc1.kpr, in the program&apos;s folder if the game can write
-there, otherwise in $XDG_DATA_HOME/vorlin/ (see the manual: man 6 vorlin).
+Game controllers (any controller SDL 2 knows):
+  D-pad or left stick, left and right
+      As the left and right arrows; held, they repeat the step.
+  Start
+      As P.
+  Back (Select, View, Share), B (the east button)
+      As Esc.
+  A (the south button)
+      On the start panel, starts the game, as the &quot;Start&quot; button does;
+      elsewhere, presses the button that has the focus, as the space bar does.
+
+The records are kept in Recordc1.kpr, in $XDG_DATA_HOME/vorlin/ for the installed game;
+a copy of the game of one&apos;s own keeps them in its folder if it can write there (see the
+manual: man 6 vorlin).
 </translation>
     </message>
     <message>
-        <source>Vorlin non può partire. </source>
-        <translation>Vorlin cannot start. </translation>
+        <source>Memoria insufficiente: il sistema non concede al gioco la memoria che gli serve.</source>
+        <translation>Not enough memory: the system does not give the game the memory it needs.</translation>
+    </message>
+    <message>
+        <source>Il sistema concede al gioco troppo pochi file aperti: ne restano %1 liberi, ne servono almeno %2 (limite dei descrittori di file, ulimit -n).</source>
+        <translation>The system allows the game too few open files: %1 are left free, and it needs at least %2 (the file descriptor limit, ulimit -n).</translation>
+    </message>
+    <message>
+        <source>Memoria insufficiente: il sistema concede al gioco %1 MiB di spazio di indirizzi, ne servono almeno %2 (ulimit -v).</source>
+        <translation>Not enough memory: the system gives the game %1 MiB of address space, and it needs at least %2 (ulimit -v).</translation>
+    </message>
+    <message>
+        <source>Il sistema non concede al gioco altri file aperti (limite dei descrittori di file, ulimit -n).</source>
+        <translation>The system does not allow the game any more open files (the file descriptor limit, ulimit -n).</translation>
+    </message>
+    <message>
+        <source>Il sistema ha rifiutato %1 (errore di sistema %2).</source>
+        <translation>The system refused %1 (system error %2).</translation>
+    </message>
+    <message>
+        <source>vorlin: nessuno schermo disponibile (né DISPLAY né WAYLAND_DISPLAY impostati); avviare il gioco da una sessione del desktop (X11 o Wayland)
+</source>
+        <translation>vorlin: no screen available (neither DISPLAY nor WAYLAND_DISPLAY is set); start the game from a desktop session (X11 or Wayland)
+</translation>
+    </message>
+    <message>
+        <source>la gestione dei segnali</source>
+        <translation>the handling of signals</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "controls.h"
 #include "game/game_state.h"
 #include "painted_controls.h"
+#include "record_messages.h"
 
 #include <QCoreApplication>
 #include <QMessageBox>
@@ -81,7 +82,7 @@ void RecordPanel::tellPlayer(const std::string& message) {
                                    {}, QMessageBox::Ok, controls_.widget("Frame2")->window());
         warning_->setAttribute(Qt::WA_DeleteOnClose);
     }
-    warning_->setText(QString::fromStdString(message));
+    warning_->setText(recordMessageInLanguage(message));
     warning_->open();
 }
 

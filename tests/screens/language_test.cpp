@@ -3,7 +3,10 @@
 
 #include "form_fixture.h"
 
+#include "records/record_file.h"
+#include "records/record_store.h"
 #include "screens/game_language.h"
+#include "screens/record_messages.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -275,6 +278,56 @@ TEST_F(LanguageForm, AWholeGameInEnglishStoresTheSameRecordAsInItalian) {
     EXPECT_FALSE(italian.empty());
     EXPECT_EQ(english, italian);
     form.reset(); // before its program folder goes
+}
+
+// What goes wrong with the record table is told in English too, with the file's path as it is:
+// the problems as the record code really reports them, when it reads and when it saves.
+TEST(RecordProblems, AreToldInTheGamesLanguage) {
+    QTemporaryDir scratch;
+    const std::filesystem::path folder = scratch.path().toStdString();
+    const std::filesystem::path notAFile = folder / "Recordc1.kpr";
+    std::filesystem::create_directory(notAFile);
+    const std::filesystem::path tooLong = folder / "long.kpr";
+    std::ofstream(tooLong) << std::string(40000, 'x') << "\r\n";
+    const std::string notAFileProblem = RecordFile(notAFile).load().problem;
+    const std::string tooLongProblem = RecordFile(tooLong).load().problem;
+    RecordStore store;
+    store.VerificaEsistenzaFileRecordOSuaCreazionePulito_(folder, folder / "fallback");
+    const std::string failedSave =
+        store.InserimentoNuovoRecordNelFile_("65280", "12", "10/12/2026", "Anna").errorMessage;
+    const std::string notChosen =
+        RecordStore()
+            .InserimentoNuovoRecordNelFile_("65280", "12", "10/12/2026", "Anna")
+            .errorMessage;
+
+    const QString notAFilePath = QString::fromStdString(notAFile.string());
+    const struct {
+        std::string problem;
+        QString italian;
+        QString english;
+    } cases[] = {
+        {notAFileProblem, "Il file dei record non è un file normale (" + notAFilePath + ").",
+         "The record file is not a regular file (" + notAFilePath + ")."},
+        {tooLongProblem,
+         "Il file dei record è danneggiato: ha una riga più lunga di qualsiasi record (" +
+             QString::fromStdString(tooLong.string()) + ").",
+         "The record file is damaged: it has a line longer than any record can be (" +
+             QString::fromStdString(tooLong.string()) + ")."},
+        {failedSave,
+         "Impossibile salvare il record: il file dei record non è un file normale (" +
+             notAFilePath + ").",
+         "Cannot save the record: the record file is not a regular file (" + notAFilePath + ")."},
+        {notChosen,
+         "Impossibile salvare il record: la cartella dei record non è stata ancora scelta.",
+         "Cannot save the record: the record folder has not been chosen yet."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.problem);
+        EXPECT_EQ(recordMessageInLanguage(c.problem), c.italian);
+        GameTranslation english(GameLanguage::English);
+        english.install();
+        EXPECT_EQ(recordMessageInLanguage(c.problem), c.english);
+    }
 }
 
 } // namespace
