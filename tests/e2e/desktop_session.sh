@@ -6,6 +6,11 @@
 # stop_desktop_session when the test ends. The bus is exported in DBUS_SESSION_BUS_ADDRESS to
 # everything started from here on.
 
+# The game speaks Italian, its own language, whatever the language of the session that runs the
+# tests; a test of another language gives the game it starts a language of its own.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+unset LANGUAGE LC_MESSAGES
+
 DESKTOP_SESSION_DIR=
 DESKTOP_SESSION_PID=
 DESKTOP_WM_PID=
