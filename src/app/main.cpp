@@ -5,10 +5,10 @@
 #include "program_folders.h"
 #include "records/record_store.h"
 #include "screens/form1.h"
+#include "screens/game_message.h"
 #include "screens/gamepad_actions.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QSocketNotifier>
 #include <QStyleFactory>
 
@@ -89,7 +89,7 @@ int main(int argc, char* argv[]) {
     if (!form.Form_Load()) {
         const QString message = QStringLiteral("Vorlin non può partire. ") + form.loadError();
         std::cerr << message.toStdString() << '\n';
-        QMessageBox::critical(nullptr, QStringLiteral("Vorlin"), message);
+        vorlin::newGameMessage(nullptr, QMessageBox::Critical, message)->exec();
         return 1;
     }
     // Asked to end by a signal (SIGINT, SIGTERM, SIGHUP, SIGQUIT): the start-up screen mode is put
