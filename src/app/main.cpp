@@ -13,8 +13,10 @@
 #include <QStyleFactory>
 
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <string_view>
+#include <system_error>
 
 namespace {
 
@@ -50,6 +52,21 @@ bool displayAvailable() {
     return false;
 }
 
+// With no session bus, the accessibility bridge and the game-controller library would each
+// have D-Bus start one for the display (dbus-launch --autolaunch, which the first paint waits
+// on). A desktop session has its bus in the environment, or at $XDG_RUNTIME_DIR/bus; without
+// either, an address that names no bus lets them go on at once without one.
+void preventSessionBusAutolaunch() {
+    if (qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS")) return;
+    const QString runtimeFolder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    std::error_code error;
+    if (!runtimeFolder.isEmpty() &&
+        std::filesystem::is_socket(std::filesystem::path(runtimeFolder.toStdString()) / "bus",
+                                   error))
+        return;
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -77,6 +94,7 @@ int main(int argc, char* argv[]) {
     // for them to the microsecond; the GLib loop it otherwise runs on rounds each wait up to a
     // whole millisecond and loses about one tick in ten. A player's own choice stands.
     if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
+    preventSessionBusAutolaunch();
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // On Wayland the desktop matches the window to its menu entry (name and icon) by this id.
