@@ -9,12 +9,16 @@ namespace vorlin {
 
 namespace {
 
-// Long paths have no spaces, so the box could not wrap them: a break is allowed after each
-// folder separator (a zero-width space, which the player does not see).
-QString breakablePaths(const QString& text) {
-    QString breakable = text;
-    breakable.replace(QLatin1Char('/'), QStringLiteral("/\u200B"));
-    return breakable;
+// A long path wraps after its folder separators; the one that starts it is joined to the first
+// folder's name (an invisible word joiner), so that no line ends in a lone "(/".
+QString withPathStartsJoined(const QString& text) {
+    QString joined;
+    for (qsizetype at = 0; at < text.size(); ++at) {
+        joined += text[at];
+        const bool startsPath = at == 0 || text[at - 1].isSpace() || text[at - 1] == u'(';
+        if (text[at] == u'/' && startsPath) joined += QChar(0x2060);
+    }
+    return joined;
 }
 
 // The window on the screen that shows a widget: a form put into a scene is shown by the view
@@ -43,7 +47,7 @@ QMessageBox* newGameMessage(QWidget* gameWindow, QMessageBox::Icon icon, const Q
 }
 
 void setGameMessageText(QMessageBox& box, const QString& text) {
-    box.setText(breakablePaths(text));
+    box.setText(withPathStartsJoined(text));
 }
 
 } // namespace vorlin
