@@ -27,7 +27,7 @@ PACKAGE_PACKAGES := file lintian appstream desktop-file-utils man-db
 # PulseAudio and SoX for the sound tests; Weston for the Wayland test; clang for `make fuzz`.
 TEST_PACKAGES := googletest libgtest-dev libgmock-dev libbenchmark-dev \
 	xvfb xauth xdotool imagemagick x11-xserver-utils xserver-xorg-core xserver-xorg-video-dummy \
-	x11-utils openbox dbus-daemon at-spi2-core python3-pyatspi util-linux procps time \
+	x11-utils openbox dbus-daemon at-spi2-core python3-pyatspi util-linux procps strace dbus-bin time \
 	pulseaudio pulseaudio-utils sox weston clang libclang-rt-14-dev
 
 .PHONY: run test fuzz bench install package screenshots

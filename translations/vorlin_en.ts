@@ -311,13 +311,6 @@
     </message>
 </context>
 <context>
-    <name>RecordPanel</name>
-    <message>
-        <source>Vorlin - Record</source>
-        <translation>Vorlin - Records</translation>
-    </message>
-</context>
-<context>
     <name>main</name>
     <message>
         <source>Vorlin non può partire. </source>

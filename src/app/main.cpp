@@ -7,17 +7,18 @@
 #include "records/record_store.h"
 #include "screens/form1.h"
 #include "screens/game_language.h"
+#include "screens/game_message.h"
 #include "screens/gamepad_actions.h"
 #include "system_limits.h"
 
 #include <QApplication>
 #include <QLocale>
-#include <QMessageBox>
 #include <QStyleFactory>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <new>
@@ -128,7 +129,7 @@ QString cannotStart(const QString& cause) {
 int refuseToStart(const QString& cause) {
     const QString message = cannotStart(cause);
     std::cerr << message.toStdString() << '\n';
-    QMessageBox::critical(nullptr, QStringLiteral("Vorlin"), message);
+    vorlin::newGameMessage(nullptr, QMessageBox::Critical, message)->exec();
     return 1;
 }
 
@@ -139,6 +140,21 @@ int guardScreenMode(const vorlin::GuardedScreen& screen) {
     if (!display) return 1;
     vorlin::ModeGuardian::watch(vorlin::ModeGuardian::kChannelFd, *display, screen.startupMode);
     return 0;
+}
+
+// With no session bus, the accessibility bridge and the game-controller library would each
+// have D-Bus start one for the display (dbus-launch --autolaunch, which the first paint waits
+// on). A desktop session has its bus in the environment, or at $XDG_RUNTIME_DIR/bus; without
+// either, an address that names no bus lets them go on at once without one.
+void preventSessionBusAutolaunch() {
+    if (qEnvironmentVariableIsSet("DBUS_SESSION_BUS_ADDRESS")) return;
+    const QString runtimeFolder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    std::error_code error;
+    if (!runtimeFolder.isEmpty() &&
+        std::filesystem::is_socket(std::filesystem::path(runtimeFolder.toStdString()) / "bus",
+                                   error))
+        return;
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
 }
 
 } // namespace
@@ -187,6 +203,7 @@ int main(int argc, char* argv[]) {
         std::cerr << cannotStart(refusal).toStdString() << '\n';
         return 1;
     }
+    preventSessionBusAutolaunch();
     QApplication app(argc, argv);
     translation.install();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -2,11 +2,10 @@
 
 #include "controls.h"
 #include "game/game_state.h"
+#include "game_message.h"
 #include "painted_controls.h"
 #include "record_messages.h"
 
-#include <QCoreApplication>
-#include <QMessageBox>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
@@ -75,15 +74,18 @@ void RecordPanel::paintRows() {
 }
 
 void RecordPanel::tellPlayer(const std::string& message) {
-    // Not modal: the game goes on behind it. One box at a time says the latest problem.
+    // The game goes on behind the box and after it. While the box is open, a further problem
+    // is added below those it says, so that none is lost: a failed save is followed by the
+    // table that cannot be read from the same file.
+    const QString problem = recordMessageInLanguage(message);
     if (!warning_) {
-        warning_ = new QMessageBox(QMessageBox::Warning,
-                                   QCoreApplication::translate("RecordPanel", "Vorlin - Record"),
-                                   {}, QMessageBox::Ok, controls_.widget("Frame2")->window());
-        warning_->setAttribute(Qt::WA_DeleteOnClose);
+        problemsTold_ = QStringList{problem};
+        warning_ = newGameMessage(controls_.widget("Frame2"), QMessageBox::Warning, problem);
+        warning_->open();
+    } else if (!problemsTold_.contains(problem)) {
+        problemsTold_.append(problem);
+        setGameMessageText(*warning_, problemsTold_.join(QStringLiteral("\n\n")));
     }
-    warning_->setText(recordMessageInLanguage(message));
-    warning_->open();
 }
 
 } // namespace vorlin

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 #include <filesystem>
 
@@ -42,7 +43,10 @@ class RecordPanel {
     GameState& state_;
     RecordStore store_;
     RecordTableView view_;
+    // The box that tells the player of a problem with the records, while it is open, and what
+    // it says.
     QPointer<QMessageBox> warning_;
+    QStringList problemsTold_;
     bool noRecordFolderTold_ = false;
 };
 

@@ -62,8 +62,11 @@ start_desktop_session() {
 stop_desktop_session() {
     [ -n "$DESKTOP_WM_PID" ] && kill "$DESKTOP_WM_PID" 2>/dev/null
     if [ -n "$DESKTOP_SESSION_PID" ]; then
-        # Should the leader not have started, the bus is ended with its session.
-        [ -z "$DESKTOP_WM_PID" ] && kill "$DESKTOP_SESSION_PID" 2>/dev/null
+        # Should the leader not have started, its session's bus is ended by hand.
+        if [ -z "$DESKTOP_WM_PID" ]; then
+            pkill -P "$DESKTOP_SESSION_PID" 2>/dev/null
+            kill "$DESKTOP_SESSION_PID" 2>/dev/null
+        fi
         wait "$DESKTOP_SESSION_PID" 2>/dev/null
     fi
     [ -n "$DESKTOP_SESSION_DIR" ] && rm -rf "$DESKTOP_SESSION_DIR"
