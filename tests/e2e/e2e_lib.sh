@@ -175,13 +175,17 @@ bar_shown() {
         -format "%[fx:p{$BAR_NEW_GAME_X,$BAR_FACE_Y}.intensity > 0.8]" info: | grep -qx 1
 }
 
+# How many pixels of the game's orange text a new screenshot shows inside AREA (WxH+X+Y).
+orange_pixels() {
+    shot probe
+    convert "$SHOTS/probe.png" -crop "$1" +repage -fuzz 20% \
+        -fill white -opaque "rgb(255,128,0)" -fill black +opaque white \
+        -format "%[fx:round(mean*w*h)]" info:
+}
+
 # True when the name box shows nothing: no orange text pixel anywhere inside it.
 name_box_empty() {
-    shot probe
-    orange=$(convert "$SHOTS/probe.png" -crop 377x32+188+292 +repage -fuzz 20% \
-        -fill white -opaque "rgb(255,128,0)" -fill black +opaque white \
-        -format "%[fx:round(mean*w*h)]" info:)
-    [ "$orange" -eq 0 ]
+    [ "$(orange_pixels 377x32+188+292)" -eq 0 ]
 }
 
 # Replaces whatever the name box holds with NAME, typed key by key.

@@ -12,11 +12,7 @@ GAME_SECONDS=120
 # True when the farewell message is on screen: its orange text runs across the middle of the field
 # from its left end, left of where the scheme's title box stands in the first seconds of a game.
 farewell_shown() {
-    shot farewell_probe
-    orange=$(convert "$SHOTS/farewell_probe.png" -crop 150x33+8+208 +repage -fuzz 20% \
-        -fill white -opaque "rgb(255,128,0)" -fill black +opaque white \
-        -format "%[fx:round(mean*w*h)]" info:)
-    [ "$orange" -gt 100 ]
+    [ "$(orange_pixels 150x33+8+208)" -gt 100 ]
 }
 
 # The lines of the record file that hold NAME.

@@ -13,10 +13,7 @@ NAME_TYPED="Anna"
 
 # How many orange text pixels the name box shows in a new screenshot.
 name_box_ink() {
-    shot probe
-    convert "$SHOTS/probe.png" -crop "$NAME_BOX_INSIDE" +repage -fuzz 20% \
-        -fill white -opaque "rgb(255,128,0)" -fill black +opaque white \
-        -format "%[fx:round(mean*w*h)]" info:
+    orange_pixels "$NAME_BOX_INSIDE"
 }
 
 # Types NAME_TYPED on the keyboard, as a person would: the window has the keyboard focus, the
