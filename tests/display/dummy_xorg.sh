@@ -1,7 +1,9 @@
 # Shell functions that start and stop an Xorg server with the dummy video driver: a screen of
 # 1024 x 768 that also offers 640 x 480, whose mode can really be switched with RandR.
 # Source this file, call start_dummy_xorg, then stop_dummy_xorg (from an EXIT trap).
-# After a successful start, DUMMY_DISPLAY holds the display name (":91").
+# After a successful start, DUMMY_DISPLAY holds the display name (":91"), and the server has a
+# desktop session: openbox with a session bus of its own, exported in DBUS_SESSION_BUS_ADDRESS.
+source "$(dirname "${BASH_SOURCE[0]}")/../e2e/desktop_session.sh"
 
 DUMMY_XORG_DIR=""
 DUMMY_XORG_PID=""
@@ -75,7 +77,8 @@ start_dummy_xorg() {
         fi
         if xrandr -d ":$number" >/dev/null 2>&1; then
             DUMMY_DISPLAY=":$number"
-            return 0
+            DISPLAY="$DUMMY_DISPLAY" start_desktop_session
+            return
         fi
         sleep 0.1
     done
@@ -84,6 +87,7 @@ start_dummy_xorg() {
 }
 
 stop_dummy_xorg() {
+    stop_desktop_session
     if [ -n "$DUMMY_XORG_PID" ]; then
         kill "$DUMMY_XORG_PID" 2>/dev/null
         wait "$DUMMY_XORG_PID" 2>/dev/null

@@ -1,6 +1,8 @@
-# Shared by the real-window tests: an X server of the test's own, a program folder of its own,
-# and screenshots kept under build/e2e/.
+# Shared by the real-window tests: an X server of the test's own with a desktop session on it
+# (a session bus and a window manager), a program folder of its own, and screenshots kept under
+# build/e2e/.
 # Usage: set -- BUILD_DIR TEST_NAME; . e2e_lib.sh
+# A script that is not in tests/e2e sets E2E_DIR to that folder first.
 
 BUILD_DIR=$1
 TEST_NAME=$2
@@ -10,9 +12,15 @@ XPID=
 GAMEPID=
 rm -rf "$SHOTS"
 mkdir -p "$SHOTS"
+. "${E2E_DIR:-$(dirname "$0")}/desktop_session.sh"
 
 cleanup() {
-    [ -n "$GAMEPID" ] && kill "$GAMEPID" 2>/dev/null
+    if [ -n "$GAMEPID" ]; then
+        # A game started under a session of its own (dbus-run-session) is ended with its bus.
+        pkill -P "$GAMEPID" 2>/dev/null
+        kill "$GAMEPID" 2>/dev/null
+    fi
+    stop_desktop_session
     [ -n "$XPID" ] && kill "$XPID" 2>/dev/null
     wait 2>/dev/null
     rm -rf "$WORK"
@@ -42,6 +50,13 @@ start_xvfb() {
     fail "no X server could be started"
 }
 
+# Starts Xvfb (WIDTHxHEIGHTxDEPTH, default 1024x768x24) and on it a desktop session: openbox
+# under a session bus of its own, exported to the game and every other program started after.
+start_desktop() {
+    start_xvfb "$@"
+    start_desktop_session || fail "no desktop session on $DISPLAY"
+}
+
 # A program folder with the game and a copy of its data files.
 make_program_folder() {
     PROGRAM="$WORK/program"
@@ -58,7 +73,9 @@ choose_player() {
         PLAYER_ID=65534
         chown "$PLAYER_ID:$PLAYER_ID" "$PLAYER_HOME"
         xhost "+si:localuser:$(id -nu "$PLAYER_ID")" >/dev/null || fail "nobody may not use the display"
-        AS_PLAYER="setpriv --reuid=$PLAYER_ID --regid=$PLAYER_ID --clear-groups"
+        # The player's desktop session has a bus of its own: a session bus only lets its own
+        # user in.
+        AS_PLAYER="setpriv --reuid=$PLAYER_ID --regid=$PLAYER_ID --clear-groups dbus-run-session --"
     else
         PLAYER_ID=$(id -u)
         AS_PLAYER=

@@ -14,7 +14,7 @@ grow_to() {
     sleep 0.5
 }
 
-start_xvfb 1600x1200x24
+start_desktop 1600x1200x24
 make_program_folder
 start_game
 

@@ -67,7 +67,7 @@ chmod 755 "$WORK"
 chmod -R a-w "$INSTALLED" "$DATA"
 trap 'chmod -R u+w "$INSTALLED" "$DATA"; cleanup' EXIT
 mkdir -p "$PLAYER_HOME"
-start_xvfb
+start_desktop
 choose_player
 player_id=$PLAYER_ID
 # shellcheck disable=SC2086 # the words of a command

@@ -32,7 +32,7 @@ creature_position() {
     key p
 }
 
-start_xvfb
+start_desktop
 make_program_folder
 start_game
 

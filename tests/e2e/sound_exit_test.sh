@@ -16,7 +16,7 @@ SIGNAL_DELAYS=${SIGNAL_DELAYS:-"0 0.02 0.05 0.1 0.2 0.5 1 2 5"}
 # The program must be gone this many seconds after the signal.
 EXIT_SECONDS=5
 
-start_xvfb
+start_desktop
 hold_display_open
 make_program_folder
 start_sound_server

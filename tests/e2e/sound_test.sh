@@ -77,7 +77,7 @@ band_heard() {
     tone_slices "$2" "$3" "$BAND_SHARE" "$HEARD" <"$1"
 }
 
-start_xvfb
+start_desktop
 make_program_folder
 start_sound_server
 

@@ -5,7 +5,7 @@
 set -- "$1" start_window
 . "$(dirname "$0")/e2e_lib.sh"
 
-start_xvfb
+start_desktop
 make_program_folder
 start_game
 
@@ -29,8 +29,9 @@ GAMEPID=
 mv "$PROGRAM/dati/MuroN.kpb" "$WORK/"
 if "$PROGRAM/vorlin" >"$WORK/missing.out" 2>"$WORK/missing.err" & then
     pid=$!
-    sleep 3
-    xdotool key --window "$(xdotool search --name '^Vorlin$' | head -n 1)" Return 2>/dev/null
+    # The box, not the program's hidden windows (a search by name ignores case).
+    box=$(timeout 20 xdotool search --sync --onlyvisible --name '^Vorlin$' | head -n 1)
+    xdotool key --window "$box" Return 2>/dev/null
     wait "$pid"
     code=$?
 fi

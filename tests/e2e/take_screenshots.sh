@@ -15,7 +15,7 @@ BAR_SPEED_PANEL_X=91
 SPEED_PANEL_LEFT_ARROW_X=214
 SPEED_PANEL_BAR_Y=442
 
-start_xvfb
+start_desktop
 make_program_folder
 start_game
 wait_until 10 "the name box to be emptied" name_box_empty

@@ -31,7 +31,7 @@ type_name_and_start() {
     wait_until 10 "$1: Start with the typed name to begin a game" start_panel_hidden
 }
 
-start_xvfb
+start_desktop
 make_program_folder
 start_game
 

@@ -13,28 +13,23 @@ OUTPUT_HEIGHT=960
 # area of the start panel.
 START_FACE=72x64+65+265
 DIFFICULTY_CELL=37x20+302+460
-WESTONPID=
 
-stop_weston() {
-    [ -n "$WESTONPID" ] && kill "$WESTONPID" 2>/dev/null
-    WESTONPID=
-}
-trap 'stop_weston; cleanup' EXIT
 
-# Starts Weston on a socket of its own in a private runtime folder. --debug lets any client
-# take screenshots (weston-screenshooter is refused otherwise).
+# Starts Weston on a socket of its own in a private runtime folder, as the leader of a desktop
+# session with a bus of its own (ended by the shared cleanup). --debug lets any client take
+# screenshots (weston-screenshooter is refused otherwise).
 start_weston() {
     export XDG_RUNTIME_DIR="$WORK/runtime"
     mkdir -p "$XDG_RUNTIME_DIR"
     chmod 700 "$XDG_RUNTIME_DIR"
     export WAYLAND_DISPLAY="vorlin-test-$$"
-    weston --backend=headless-backend.so --use-pixman --debug \
+    start_session_leader weston --backend=headless-backend.so --use-pixman --debug \
         --socket="$WAYLAND_DISPLAY" --width="$OUTPUT_WIDTH" --height="$OUTPUT_HEIGHT" \
-        --idle-time=0 --no-config >"$WORK/weston.log" 2>&1 &
-    WESTONPID=$!
+        --idle-time=0 --no-config --log="$WORK/weston.log" ||
+        fail "no session bus for Weston"
     for _ in $(seq 100); do
         [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] && return 0
-        kill -0 "$WESTONPID" 2>/dev/null || break
+        kill -0 "$DESKTOP_WM_PID" 2>/dev/null || break
         sleep 0.1
     done
     fail "Weston did not start: $(cat "$WORK/weston.log")"

@@ -35,7 +35,7 @@ shows_no_points() {
     [ "$(compare -metric AE "$WORK/schemes.png" "$WORK/points.png" null: 2>&1)" = "0" ]
 }
 
-start_xvfb
+start_desktop
 make_program_folder
 start_game
 wait_until 10 "the name box to be emptied" name_box_empty

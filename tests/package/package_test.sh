@@ -5,6 +5,7 @@
 # Usage: package_test.sh BUILD_DIR SOURCE_DIR
 SOURCE_DIR=$2
 set -- "$1" debian_package
+E2E_DIR="$SOURCE_DIR/tests/e2e"
 . "$SOURCE_DIR/tests/e2e/e2e_lib.sh" "$@"
 
 APP_ID=org.example.vorlin
@@ -87,7 +88,7 @@ chmod -R a-w "$ROOT/usr"
 trap 'chmod -R u+w "$ROOT"; cleanup' EXIT
 find "$ROOT" | sort >"$WORK/installed_before"
 mkdir -p "$PLAYER_HOME"
-start_xvfb
+start_desktop
 choose_player
 player_id=$PLAYER_ID
 # shellcheck disable=SC2086 # the words of a command
