@@ -53,7 +53,9 @@ void forget(pa_operation* operation) {
 // Holds the sound library's lock: its thread runs the callbacks under it.
 class LoopLock {
   public:
-    explicit LoopLock(pa_threaded_mainloop* loop) : loop_(loop) { pa_threaded_mainloop_lock(loop_); }
+    explicit LoopLock(pa_threaded_mainloop* loop) : loop_(loop) {
+        pa_threaded_mainloop_lock(loop_);
+    }
     ~LoopLock() { pa_threaded_mainloop_unlock(loop_); }
     LoopLock(const LoopLock&) = delete;
     LoopLock& operator=(const LoopLock&) = delete;
@@ -122,7 +124,7 @@ bool SoundVoice::streamReady(const QAudioFormat& format, Start& whyNot) {
         closeStream();
     if (!stream_ && !openStream(format)) {
         whyNot = context_ && pa_context_get_state(context_) == PA_CONTEXT_READY ? Start::Refused
-                                                                                 : Start::NoServer;
+                                                                                : Start::NoServer;
         return false;
     }
     return true;
@@ -160,20 +162,21 @@ bool SoundVoice::openStream(const QAudioFormat& format) {
     pa_stream_set_underflow_callback(stream_, onUnderflow, this);
     pa_buffer_attr buffer{};
     buffer.maxlength = static_cast<std::uint32_t>(-1);
-    buffer.tlength =
-        static_cast<std::uint32_t>(pa_usec_to_bytes(kBufferMilliseconds * kMicrosecondsPerMillisecond, &spec));
+    buffer.tlength = static_cast<std::uint32_t>(
+        pa_usec_to_bytes(kBufferMilliseconds * kMicrosecondsPerMillisecond, &spec));
     buffer.prebuf = static_cast<std::uint32_t>(-1);
     buffer.minreq = static_cast<std::uint32_t>(-1);
     buffer.fragsize = static_cast<std::uint32_t>(-1);
     // Opened playing: only a stream that plays sets how far ahead the server mixes, and so how
     // soon a sound written to it is heard.
     const auto flags = PA_STREAM_ADJUST_LATENCY;
-    const bool ready = pa_stream_connect_playback(stream_, nullptr, &buffer, flags, nullptr, nullptr) >= 0 &&
-                       waitFor([this] {
-                           const pa_stream_state_t state = pa_stream_get_state(stream_);
-                           return state == PA_STREAM_READY || !PA_STREAM_IS_GOOD(state);
-                       }) &&
-                       pa_stream_get_state(stream_) == PA_STREAM_READY;
+    const bool ready =
+        pa_stream_connect_playback(stream_, nullptr, &buffer, flags, nullptr, nullptr) >= 0 &&
+        waitFor([this] {
+            const pa_stream_state_t state = pa_stream_get_state(stream_);
+            return state == PA_STREAM_READY || !PA_STREAM_IS_GOOD(state);
+        }) &&
+        pa_stream_get_state(stream_) == PA_STREAM_READY;
     if (!ready) closeStream();
     return ready;
 }
@@ -241,14 +244,13 @@ void SoundVoice::onUnderflow(pa_stream*, void* voice) {
     // The server has run out of what was written: it has mixed the last of it, to be heard
     // within its buffer's time. The news may still concern the sound before, cut a moment ago:
     // the sound playing cannot have been mixed whole much before its length.
-    const pa_usec_t mixedWithin = pa_rtclock_now() - self->soundStartUs_ +
-                                  kBufferMilliseconds * kMicrosecondsPerMillisecond;
+    const pa_usec_t mixedWithin =
+        pa_rtclock_now() - self->soundStartUs_ + kBufferMilliseconds * kMicrosecondsPerMillisecond;
     if (!self->playing_ || mixedWithin < self->soundLengthUs_) return;
     self->playedOut();
 }
 
-void SoundVoice::onLatestEnd(pa_mainloop_api*, pa_time_event*, const struct timeval*,
-                             void* voice) {
+void SoundVoice::onLatestEnd(pa_mainloop_api*, pa_time_event*, const struct timeval*, void* voice) {
     static_cast<SoundVoice*>(voice)->playedOut();
 }
 
@@ -268,8 +270,7 @@ void SoundVoice::playedOut() {
         onLongSilence, this);
 }
 
-void SoundVoice::onWaitOver(pa_mainloop_api*, pa_time_event*, const struct timeval*,
-                            void* voice) {
+void SoundVoice::onWaitOver(pa_mainloop_api*, pa_time_event*, const struct timeval*, void* voice) {
     auto* self = static_cast<SoundVoice*>(voice);
     self->waitOver_ = true;
     pa_threaded_mainloop_signal(self->loop_, 0);

@@ -68,12 +68,9 @@ class SoundVoice {
     static void onContextState(pa_context* context, void* voice);
     static void onStreamState(pa_stream* stream, void* voice);
     static void onUnderflow(pa_stream* stream, void* voice);
-    static void onLatestEnd(pa_mainloop_api*, pa_time_event*, const struct timeval*,
-                            void* voice);
-    static void onLongSilence(pa_mainloop_api*, pa_time_event*, const struct timeval*,
-                              void* voice);
-    static void onWaitOver(pa_mainloop_api*, pa_time_event*, const struct timeval*,
-                           void* voice);
+    static void onLatestEnd(pa_mainloop_api*, pa_time_event*, const struct timeval*, void* voice);
+    static void onLongSilence(pa_mainloop_api*, pa_time_event*, const struct timeval*, void* voice);
+    static void onWaitOver(pa_mainloop_api*, pa_time_event*, const struct timeval*, void* voice);
 
     pa_threaded_mainloop* loop_ = nullptr;
     pa_context* context_ = nullptr;

@@ -98,8 +98,7 @@ void Form1::createTimers() {
             // together whenever anything may read what they drew.
             timers_.push_back(FormTimer::catchingUp(
                 design.name, design.interval, !design.disabled,
-                [this](std::uint64_t ticks) { game_.runRandomTimerTicks(ticks); },
-                options_.clock));
+                [this](std::uint64_t ticks) { game_.runRandomTimerTicks(ticks); }, options_.clock));
         } else {
             const std::function<void()>& handler = handlers.at(design.name);
             timers_.push_back(std::make_unique<FormTimer>(

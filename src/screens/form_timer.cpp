@@ -19,8 +19,8 @@ FormTimer::FormTimer(std::string name, int interval, bool enabled, std::function
     setEnabled(enabled);
 }
 
-FormTimer::FormTimer(std::string name, int interval,
-                     std::function<void(std::uint64_t)> handler, VirtualClock* clock)
+FormTimer::FormTimer(std::string name, int interval, std::function<void(std::uint64_t)> handler,
+                     VirtualClock* clock)
     : name_(std::move(name)), interval_(interval), catchUpHandler_(std::move(handler)),
       clock_(clock) {
     if (clock_) clock_->add(this);

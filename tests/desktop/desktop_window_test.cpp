@@ -1,8 +1,8 @@
 // The window on the desktop shows the newest frame once per display refresh, scaled: what it
 // shows at a refresh must be exactly what a window painting every tick shows at that moment.
 
-#include "form_fixture.h"
 #include "desktop/desktop_window.h"
+#include "form_fixture.h"
 
 #include <QCoreApplication>
 #include <QImage>

@@ -72,13 +72,13 @@ QProcess* listener = nullptr;
 bool startServer() {
     server = new QProcess;
     server->setEnvironment(QProcess::systemEnvironment() + serverEnvironment());
-    server->start(
-        QStringLiteral("pulseaudio"),
-        {"--system=no", "--daemonize=no", "-n", "--exit-idle-time=-1", "--use-pid-file=no",
-         "--disable-shm=yes", "--realtime=no", "--high-priority=no", "--no-cpu-limit=yes", "-L",
-         "module-null-sink sink_name=vorlin_test rate=8000 channels=1", "-L",
-         "module-native-protocol-unix socket=" + serverFolder->filePath("native") +
-             " auth-anonymous=1"});
+    server->start(QStringLiteral("pulseaudio"),
+                  {"--system=no", "--daemonize=no", "-n", "--exit-idle-time=-1",
+                   "--use-pid-file=no", "--disable-shm=yes", "--realtime=no", "--high-priority=no",
+                   "--no-cpu-limit=yes", "-L",
+                   "module-null-sink sink_name=vorlin_test rate=8000 channels=1", "-L",
+                   "module-native-protocol-unix socket=" + serverFolder->filePath("native") +
+                       " auth-anonymous=1"});
     QDeadlineTimer deadline(kServerStartMs);
     while (runPactl({QStringLiteral("info")}) == QStringLiteral("?")) {
         if (deadline.hasExpired() || server->state() == QProcess::NotRunning) {
@@ -94,11 +94,12 @@ bool startServer() {
     listener = new QProcess;
     listener->setEnvironment(QProcess::systemEnvironment() + serverEnvironment());
     listener->setStandardOutputFile(QProcess::nullDevice());
-    listener->start(QStringLiteral("parec"), {QStringLiteral("-d"), QStringLiteral("vorlin_test.monitor"),
-                                              QStringLiteral("--latency-msec=20")});
+    listener->start(QStringLiteral("parec"),
+                    {QStringLiteral("-d"), QStringLiteral("vorlin_test.monitor"),
+                     QStringLiteral("--latency-msec=20")});
     if (!listener->waitForStarted(kAnswerMs)) return false;
-    while (runPactl({QStringLiteral("list"), QStringLiteral("short"),
-                     QStringLiteral("source-outputs")})
+    while (runPactl(
+               {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("source-outputs")})
                .isEmpty()) {
         if (deadline.hasExpired()) return false;
         QThread::msleep(50);

@@ -16,9 +16,9 @@ namespace {
 class CatchingUpTimer : public ::testing::Test {
   protected:
     std::unique_ptr<FormTimer> make(int interval, bool enabled, VirtualClock* on) {
-        return FormTimer::catchingUp("Lento", interval, enabled,
-                                     [this](std::uint64_t periods) { given.push_back(periods); },
-                                     on);
+        return FormTimer::catchingUp(
+            "Lento", interval, enabled, [this](std::uint64_t periods) { given.push_back(periods); },
+            on);
     }
 
     VirtualClock clock;
@@ -70,7 +70,8 @@ TEST_F(CatchingUpTimer, PeriodsFallWhereAFiringTimersWould) {
 TEST_F(CatchingUpTimer, IsNoEventOfTheVirtualClock) {
     auto timer = make(1, true, &clock);
     int beats = 0;
-    FormTimer other("Battito", 40, true, [&beats] { ++beats; }, &clock);
+    FormTimer other(
+        "Battito", 40, true, [&beats] { ++beats; }, &clock);
     ASSERT_TRUE(clock.fireNext());
     EXPECT_EQ(clock.now(), 40);
     EXPECT_EQ(beats, 1);
