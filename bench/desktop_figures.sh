@@ -5,7 +5,8 @@
 # the wake-ups; the CPU and the wake-ups in every state where nothing plays; the peak memory of
 # a whole game.
 # Usage: sh bench/desktop_figures.sh [BUILD_DIR] [START_RUNS] [PARTS]   (the game must be built)
-# PARTS: "all" (the default), or "states" for the play in the window and the still states only.
+# PARTS: "all" (the default), "states" for the play in the window and the still states only, or
+# "still" for the still states only.
 start_runs=${2:-9}
 parts=${3:-all}
 set -- "${1:-build}" desktop_figures
@@ -101,6 +102,10 @@ open_game_with_name() {
     if [ -n "$MEASURE_MEMORY" ]; then
         HOME="$WORK/home" XDG_DATA_HOME="$WORK/home/.local/share" \
             /usr/bin/time -v -o "$WORK/time.txt" "$PROGRAM/vorlin" >/dev/null 2>&1 &
+    elif [ -n "$STILL" ]; then
+        # Without the game's counters, whose report ten times a second would wake it.
+        HOME="$WORK/home" XDG_DATA_HOME="$WORK/home/.local/share" "$PROGRAM/vorlin" \
+            >/dev/null 2>&1 &
     else
         HOME="$WORK/home" XDG_DATA_HOME="$WORK/home/.local/share" VORLIN_FIGURES=1 \
             "$PROGRAM/vorlin" >/dev/null 2>"$WORK/figures" &
@@ -259,7 +264,8 @@ echo "start-up to mapped window: median" \
 echo "play: speed, where, ticks per second (wanted), frames shown per second, CPU of one core" \
     "(median of $PLAY_RUNS games; CPU range), CPU and wake-ups of the game's threads"
 places="window"
-[ "$parts" = "states" ] || places="window full_screen"
+[ "$parts" = "all" ] && places="window full_screen"
+[ "$parts" = "still" ] && places=""
 for place in $places; do
     where=$(echo "$place" | tr _ ' ')
     for speed in $PLAY_SPEEDS; do
@@ -269,6 +275,7 @@ for place in $places; do
 done
 
 # The states where nothing plays, PLAY_RUNS times each.
+STILL=1
 for state in start_panel records_before paused button_bar records_after; do : >"$WORK/$state"; done
 for _ in $(seq "$PLAY_RUNS"); do
     still_states_figures
@@ -281,7 +288,8 @@ for state in start_panel records_before paused button_bar records_after; do
         "$(median_of 2 "$WORK/$state")"
 done
 
-[ "$parts" = "states" ] && {
+STILL=
+[ "$parts" = "all" ] || {
     echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
     exit 0
 }
