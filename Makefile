@@ -19,7 +19,7 @@ FUZZ_TARGETS := record_table record_template text_encoding
 # plugin so the game runs natively on a Wayland desktop.
 GAME_PACKAGES := g++ cmake ninja-build pkg-config dpkg-dev \
 	qt6-base-dev qt6-multimedia-dev qt6-tools-dev qt6-l10n-tools qt6-wayland \
-	libsdl2-dev libxrandr-dev libx11-dev fonts-liberation2
+	libsdl2-dev libpulse-dev libxrandr-dev libx11-dev fonts-liberation2
 # `make package`: CPack reads the program's type with file; the checks Debian makes of a package.
 PACKAGE_PACKAGES := file lintian appstream desktop-file-utils man-db
 # `make test`: GoogleTest and Google Benchmark; X servers, a window manager, a session bus and

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGuiApplication>
@@ -194,13 +195,20 @@ void DesktopWindow::showNewestFrame() {
     framePending_ = false;
     lastRefresh_.restart();
     const std::vector<PixelRect> changes = shown_.takeChanges(frame_, refreshing_());
+    // The captions the refresh has just shown go to the form's own repaint first, which hands
+    // them on to the scene: taken there now, they reach the scene with the field's parts.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
+    QCoreApplication::sendPostedEvents(&form_, QEvent::UpdateRequest);
     if (changes.empty()) return;
     ++framesShown_;
     // Before the window has a size the field is scaled whole when it is first drawn.
     const bool fieldSized = !scaled_.picture().empty();
+    // The parts that changed are given to the scene, not to the window: the captions the
+    // refresh has just shown reach the scene too, a moment later, and the scene passes on all
+    // that changed in one update, so that field and captions are painted together.
     for (const PixelRect& change : changes) {
         if (fieldSized) scaled_.update(shown_.picture(), change);
-        viewport()->update(windowAreaOf(change));
+        scene()->update(mapToScene(windowAreaOf(change)).boundingRect());
     }
 }
 

@@ -15,9 +15,11 @@ namespace vorlin {
 namespace {
 
 // With a controller: often enough that a press reaches the game well within one tick. Without
-// one, only a controller being plugged in is waited for, which may take a moment longer.
+// one, only a controller being plugged in is waited for: a second is soon enough for a player
+// who has just plugged one in, and the game waking more often for it would cost a laptop's
+// battery while nothing moves.
 constexpr int kPollIntervalMs = 10;
-constexpr int kIdlePollIntervalMs = 250;
+constexpr int kIdlePollIntervalMs = 1000;
 
 // The left stick walks once pushed past this much of its travel (SDL's full travel is 32767)
 // and stops once back within the smaller value, so a stick resting near the edge of the dead

@@ -48,7 +48,7 @@ class GamepadInput : public QObject {
     int controllerCount() const { return static_cast<int>(pads_.size()); }
 
     // Polls from the window's event loop while SDL runs: every few milliseconds while a
-    // controller is plugged in, a few times a second while none is.
+    // controller is plugged in, once a second while none is.
     void pollFromEventLoop();
     // Takes what the controllers did since the last call, at nowMs on a steady clock, and
     // presses the keys it means, held-direction repeats included.

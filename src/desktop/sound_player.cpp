@@ -4,10 +4,7 @@ namespace vorlin {
 
 SoundPlayer::SoundPlayer(QObject* parent)
     : QObject(parent),
-      defaultSound_(PcmSound::beep().followedBySilence(SoundVoice::kTailMilliseconds)),
-      voice_(this) {
-    connect(&voice_, &SoundVoice::failed, this, &SoundPlayer::onVoiceFailed);
-}
+      defaultSound_(PcmSound::beep().followedBySilence(SoundVoice::kTailMilliseconds)) {}
 
 const PcmSound& SoundPlayer::soundFor(const QString& path) {
     auto found = sounds_.constFind(path);
@@ -21,22 +18,18 @@ const PcmSound& SoundPlayer::soundFor(const QString& path) {
 }
 
 void SoundPlayer::play(const std::string& path) {
-    playingPath_ = QString::fromStdString(path);
-    const PcmSound& sound =
-        playingDefault_.contains(playingPath_) ? defaultSound_ : soundFor(playingPath_);
-    if (!voice_.play(sound)) playDefaultFor(playingPath_);
+    const QString file = QString::fromStdString(path);
+    const PcmSound& sound = playingDefault_.contains(file) ? defaultSound_ : soundFor(file);
+    // Without a server nothing plays, and that is not the file's fault.
+    if (voice_.play(sound) == SoundVoice::Start::Refused) playDefaultFor(file);
 }
 
 void SoundPlayer::playDefaultFor(const QString& path) {
-    // Should the default sound fail as well, there is nothing left to try.
+    // Should the default sound be refused as well, there is nothing left to try.
     if (playingDefault_.contains(path)) return;
     playingDefault_.insert(path);
     sounds_.remove(path);
     voice_.play(defaultSound_);
-}
-
-void SoundPlayer::onVoiceFailed() {
-    playDefaultFor(playingPath_);
 }
 
 bool SoundPlayer::playsDefaultFor(const std::string& path) const {

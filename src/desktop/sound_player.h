@@ -13,8 +13,10 @@ namespace vorlin {
 
 // Plays the game's sounds: asynchronous, one at a time, a new sound stops the one playing.
 // A file that is missing or is not a playable WAVE plays a built-in default sound instead, and
-// so does one that the audio output refuses: a sound request is never silent and never an
-// error. Each file is read once, at its first play, and its samples kept for the next ones.
+// so does one whose format the sound server refuses: a sound request is never silent and never
+// an error. Without a sound server the game goes on silently, and each sound plays its own
+// file again once the server is back. Each file is read once, at its first play, and its
+// samples kept for the next ones.
 class SoundPlayer : public QObject {
   public:
     explicit SoundPlayer(QObject* parent = nullptr);
@@ -31,14 +33,11 @@ class SoundPlayer : public QObject {
     // The sound kept for PATH, read from the file at the first play.
     const PcmSound& soundFor(const QString& path);
     void playDefaultFor(const QString& path);
-    // The audio output failed on the sound playing: from now on its path plays the default.
-    void onVoiceFailed();
 
     QHash<QString, PcmSound> sounds_; // each ending in the voice's tail of silence
     QSet<QString> playingDefault_;
     const PcmSound defaultSound_;
     SoundVoice voice_;
-    QString playingPath_;
 };
 
 } // namespace vorlin

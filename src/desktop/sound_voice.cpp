@@ -2,95 +2,278 @@
 
 #include "assets/pcm_sound.h"
 
-#include <QAudioSink>
-
-#include <algorithm>
+#include <pulse/pulseaudio.h>
+#include <pulse/rtclock.h>
 
 namespace vorlin {
 
 namespace {
 
-constexpr qint64 kMicrosecondsPerMillisecond = 1'000;
-// The least buffer of the stream at the sound server. The buffer holds the whole sound, so that
-// the server asks for nothing more while it plays it (a small buffer had the server's thread
-// woken every few milliseconds for room the sound never fills). The server starts playing once
-// the buffer is full, so every sound, with its tail of silence, must be longer than this.
+constexpr pa_usec_t kMicrosecondsPerMillisecond = 1'000;
+// The stream's buffer at the server. The server starts playing once it holds this much, so
+// every sound, with its tail of silence, must be longer; the whole sound is written at once all
+// the same, so the server asks for nothing while most of it plays.
 constexpr int kBufferMilliseconds = 100;
 static_assert(kBufferMilliseconds < SoundVoice::kTailMilliseconds);
+// How long connecting to the server and opening the stream may take, far above what a server
+// on the same machine needs.
+constexpr pa_usec_t kConnectMicroseconds = 2'000'000;
 // How much later than its length a sound may end, the server's delays together (a wireless
 // headset alone may add a quarter of a second).
-constexpr int kLongestServerDelayMilliseconds = 2000;
+constexpr pa_usec_t kLongestServerDelayMicroseconds = 2'000'000;
+
+pa_sample_spec sampleSpecOf(const QAudioFormat& format) {
+    pa_sample_spec spec{};
+    switch (format.sampleFormat()) {
+    case QAudioFormat::UInt8:
+        spec.format = PA_SAMPLE_U8;
+        break;
+    case QAudioFormat::Int16:
+        spec.format = PA_SAMPLE_S16LE;
+        break;
+    case QAudioFormat::Int32:
+        spec.format = PA_SAMPLE_S32LE;
+        break;
+    case QAudioFormat::Float:
+        spec.format = PA_SAMPLE_FLOAT32LE;
+        break;
+    default:
+        spec.format = PA_SAMPLE_INVALID;
+        break;
+    }
+    spec.rate = static_cast<std::uint32_t>(format.sampleRate());
+    spec.channels = static_cast<std::uint8_t>(format.channelCount());
+    return spec;
+}
+
+void forget(pa_operation* operation) {
+    if (operation) pa_operation_unref(operation);
+}
+
+// Holds the sound library's lock: its thread runs the callbacks under it.
+class LoopLock {
+  public:
+    explicit LoopLock(pa_threaded_mainloop* loop) : loop_(loop) {
+        pa_threaded_mainloop_lock(loop_);
+    }
+    ~LoopLock() { pa_threaded_mainloop_unlock(loop_); }
+    LoopLock(const LoopLock&) = delete;
+    LoopLock& operator=(const LoopLock&) = delete;
+
+  private:
+    pa_threaded_mainloop* loop_;
+};
 
 } // namespace
 
-SoundVoice::SoundVoice(QObject* parent) : QObject(parent), latestEnd_(this) {
-    latestEnd_.setSingleShot(true);
-    connect(&latestEnd_, &QTimer::timeout, this, &SoundVoice::stop);
+SoundVoice::SoundVoice() : loop_(pa_threaded_mainloop_new()) {
+    if (!loop_) return;
+    pa_threaded_mainloop_set_name(loop_, "vorlin-pulse");
+    if (pa_threaded_mainloop_start(loop_) < 0) {
+        pa_threaded_mainloop_free(loop_);
+        loop_ = nullptr;
+    }
 }
 
 SoundVoice::~SoundVoice() {
-    stop();
+    if (!loop_) return;
+    {
+        LoopLock lock(loop_);
+        closeContext();
+    }
+    pa_threaded_mainloop_stop(loop_);
+    pa_threaded_mainloop_free(loop_);
 }
 
-QAudioSink* SoundVoice::sinkFor(const QAudioFormat& format) {
-    if (sink_ && sink_->format() == format) return sink_;
-    delete sink_;
-    sink_ = new QAudioSink(format, this);
-    connect(sink_, &QAudioSink::stateChanged, this, &SoundVoice::onStateChanged);
-    return sink_;
-}
-
-bool SoundVoice::play(const PcmSound& sound) {
-    stop();
-    QAudioSink* sink = sinkFor(sound.format());
-    sink->setBufferSize(std::max<qsizetype>(
-        sound.format().bytesForDuration(kBufferMilliseconds * kMicrosecondsPerMillisecond),
-        sound.samples().size()));
-    ++soundsStarted_;
+SoundVoice::Start SoundVoice::play(const PcmSound& sound) {
+    if (!loop_) return Start::NoServer;
+    LoopLock lock(loop_);
+    Start whyNot = Start::Playing;
+    if (!streamReady(sound.format(), whyNot)) {
+        playing_ = false;
+        return whyNot;
+    }
+    cancelTimes();
+    // What is still queued goes, the new sound takes its place and the server plays it at once.
+    forget(pa_stream_flush(stream_, nullptr, nullptr));
+    const QByteArray& samples = sound.samples();
+    if (pa_stream_write(stream_, samples.constData(), static_cast<std::size_t>(samples.size()),
+                        nullptr, 0, PA_SEEK_RELATIVE) < 0) {
+        closeStream();
+        return Start::NoServer;
+    }
+    if (pa_stream_is_corked(stream_) == 1) forget(pa_stream_cork(stream_, 0, nullptr, nullptr));
+    soundStartUs_ = pa_rtclock_now();
+    soundLengthUs_ = static_cast<std::uint64_t>(sound.durationMicroseconds());
+    // The server says when it has played everything; should that news never come, the stream
+    // is taken as played out anyway once the sound has had ample time.
+    latestEnd_ = pa_context_rttime_new(
+        context_, soundStartUs_ + soundLengthUs_ + kLongestServerDelayMicroseconds, onLatestEnd,
+        this);
     playing_ = true;
-    QIODevice* stream = sink->start();
-    if (!stream || sink->error() != QAudio::NoError ||
-        stream->write(sound.samples()) != sound.samples().size()) {
-        stop();
+    return Start::Playing;
+}
+
+bool SoundVoice::streamReady(const QAudioFormat& format, Start& whyNot) {
+    if (context_ && pa_context_get_state(context_) != PA_CONTEXT_READY) closeContext();
+    if (!context_ && !connectToServer()) {
+        whyNot = Start::NoServer;
         return false;
     }
-    // The server reports when it has played everything; should that news never come, the
-    // stream is closed anyway once the sound has had ample time.
-    latestEnd_.start(static_cast<int>(sound.durationMicroseconds() / kMicrosecondsPerMillisecond) +
-                     kLongestServerDelayMilliseconds);
+    if (stream_ && (streamFormat_ != format || pa_stream_get_state(stream_) != PA_STREAM_READY))
+        closeStream();
+    if (!stream_ && !openStream(format)) {
+        whyNot = context_ && pa_context_get_state(context_) == PA_CONTEXT_READY ? Start::Refused
+                                                                                : Start::NoServer;
+        return false;
+    }
     return true;
 }
 
-void SoundVoice::stop() {
+bool SoundVoice::connectToServer() {
+    const pa_usec_t now = pa_rtclock_now();
+    if (triedOnce_ && now - lastAttemptUs_ < kReconnectPauseMs * kMicrosecondsPerMillisecond)
+        return false;
+    // Only the first connection may have the library start a server; one that went away later
+    // was stopped on purpose.
+    const pa_context_flags_t flags = triedOnce_ ? PA_CONTEXT_NOAUTOSPAWN : PA_CONTEXT_NOFLAGS;
+    triedOnce_ = true;
+    lastAttemptUs_ = now;
+    context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), "Vorlin");
+    if (!context_) return false;
+    pa_context_set_state_callback(context_, onContextState, this);
+    const bool ready = pa_context_connect(context_, nullptr, flags, nullptr) >= 0 &&
+                       waitFor([this] {
+                           const pa_context_state_t state = pa_context_get_state(context_);
+                           return state == PA_CONTEXT_READY || !PA_CONTEXT_IS_GOOD(state);
+                       }) &&
+                       pa_context_get_state(context_) == PA_CONTEXT_READY;
+    if (!ready) closeContext();
+    return ready;
+}
+
+bool SoundVoice::openStream(const QAudioFormat& format) {
+    const pa_sample_spec spec = sampleSpecOf(format);
+    if (!pa_sample_spec_valid(&spec)) return false;
+    stream_ = pa_stream_new(context_, "Vorlin", &spec, nullptr);
+    if (!stream_) return false;
+    streamFormat_ = format;
+    pa_stream_set_state_callback(stream_, onStreamState, this);
+    pa_stream_set_underflow_callback(stream_, onUnderflow, this);
+    pa_buffer_attr buffer{};
+    buffer.maxlength = static_cast<std::uint32_t>(-1);
+    buffer.tlength = static_cast<std::uint32_t>(
+        pa_usec_to_bytes(kBufferMilliseconds * kMicrosecondsPerMillisecond, &spec));
+    buffer.prebuf = static_cast<std::uint32_t>(-1);
+    buffer.minreq = static_cast<std::uint32_t>(-1);
+    buffer.fragsize = static_cast<std::uint32_t>(-1);
+    // Opened playing: only a stream that plays sets how far ahead the server mixes, and so how
+    // soon a sound written to it is heard.
+    const auto flags = PA_STREAM_ADJUST_LATENCY;
+    const bool ready =
+        pa_stream_connect_playback(stream_, nullptr, &buffer, flags, nullptr, nullptr) >= 0 &&
+        waitFor([this] {
+            const pa_stream_state_t state = pa_stream_get_state(stream_);
+            return state == PA_STREAM_READY || !PA_STREAM_IS_GOOD(state);
+        }) &&
+        pa_stream_get_state(stream_) == PA_STREAM_READY;
+    if (!ready) closeStream();
+    return ready;
+}
+
+void SoundVoice::closeStream() {
+    cancelTimes();
     playing_ = false;
-    latestEnd_.stop();
-    if (sink_ && sink_->state() != QAudio::StoppedState) sink_->stop();
+    if (!stream_) return;
+    pa_stream_set_state_callback(stream_, nullptr, nullptr);
+    pa_stream_set_underflow_callback(stream_, nullptr, nullptr);
+    pa_stream_disconnect(stream_);
+    pa_stream_unref(stream_);
+    stream_ = nullptr;
 }
 
-void SoundVoice::onStateChanged(QAudio::State state) {
-    if (!playing_) return; // our own stop
-    // The output reports from inside its own work, and the end of a sound from the server's
-    // thread: the voice acts on the news only once that work has returned, and only if it still
-    // concerns the sound playing.
-    const quint64 sound = soundsStarted_;
-    if (state == QAudio::IdleState) {
-        QMetaObject::invokeMethod(
-            this, [this, sound] { stopWhenPlayedOut(sound); }, Qt::QueuedConnection);
-    } else if (state == QAudio::StoppedState && sink_->error() != QAudio::NoError) {
-        QMetaObject::invokeMethod(
-            this, [this, sound] { reportFailure(sound); }, Qt::QueuedConnection);
-    }
+void SoundVoice::closeContext() {
+    closeStream();
+    if (!context_) return;
+    pa_context_set_state_callback(context_, nullptr, nullptr);
+    pa_context_disconnect(context_);
+    pa_context_unref(context_);
+    context_ = nullptr;
 }
 
-void SoundVoice::stopWhenPlayedOut(quint64 sound) {
-    // Idle also when the stream has just been opened, before the sound is handed over.
-    if (playing_ && sound == soundsStarted_ && sink_->state() == QAudio::IdleState) stop();
+template <class Done> bool SoundVoice::waitFor(Done done) {
+    waitOver_ = false;
+    pa_time_event* timeout =
+        pa_context_rttime_new(context_, pa_rtclock_now() + kConnectMicroseconds, onWaitOver, this);
+    while (!done() && !waitOver_)
+        pa_threaded_mainloop_wait(loop_);
+    if (timeout) pa_threaded_mainloop_get_api(loop_)->time_free(timeout);
+    return done();
 }
 
-void SoundVoice::reportFailure(quint64 sound) {
-    if (!playing_ || sound != soundsStarted_) return;
-    stop();
-    emit failed();
+void SoundVoice::cork() {
+    if (stream_ && pa_stream_get_state(stream_) == PA_STREAM_READY)
+        forget(pa_stream_cork(stream_, 1, nullptr, nullptr));
+}
+
+void SoundVoice::cancelTimes() {
+    cancel(latestEnd_);
+    cancel(corkAfterSilence_);
+}
+
+void SoundVoice::cancel(pa_time_event*& event) {
+    if (!event) return;
+    pa_threaded_mainloop_get_api(loop_)->time_free(event);
+    event = nullptr;
+}
+
+void SoundVoice::onContextState(pa_context* context, void* voice) {
+    auto* self = static_cast<SoundVoice*>(voice);
+    if (!PA_CONTEXT_IS_GOOD(pa_context_get_state(context))) self->playing_ = false;
+    pa_threaded_mainloop_signal(self->loop_, 0);
+}
+
+void SoundVoice::onStreamState(pa_stream* stream, void* voice) {
+    auto* self = static_cast<SoundVoice*>(voice);
+    if (!PA_STREAM_IS_GOOD(pa_stream_get_state(stream))) self->playing_ = false;
+    pa_threaded_mainloop_signal(self->loop_, 0);
+}
+
+void SoundVoice::onUnderflow(pa_stream*, void* voice) {
+    auto* self = static_cast<SoundVoice*>(voice);
+    // The server has run out of what was written: it has mixed the last of it, to be heard
+    // within its buffer's time. The news may still concern the sound before, cut a moment ago:
+    // the sound playing cannot have been mixed whole much before its length.
+    const pa_usec_t mixedWithin =
+        pa_rtclock_now() - self->soundStartUs_ + kBufferMilliseconds * kMicrosecondsPerMillisecond;
+    if (!self->playing_ || mixedWithin < self->soundLengthUs_) return;
+    self->playedOut();
+}
+
+void SoundVoice::onLatestEnd(pa_mainloop_api*, pa_time_event*, const struct timeval*, void* voice) {
+    static_cast<SoundVoice*>(voice)->playedOut();
+}
+
+void SoundVoice::onLongSilence(pa_mainloop_api*, pa_time_event*, const struct timeval*,
+                               void* voice) {
+    auto* self = static_cast<SoundVoice*>(voice);
+    self->cancel(self->corkAfterSilence_);
+    self->cork();
+}
+
+void SoundVoice::playedOut() {
+    cancel(latestEnd_);
+    playing_ = false;
+    cancel(corkAfterSilence_);
+    corkAfterSilence_ = pa_context_rttime_new(
+        context_, pa_rtclock_now() + kCorkAfterSilenceMs * kMicrosecondsPerMillisecond,
+        onLongSilence, this);
+}
+
+void SoundVoice::onWaitOver(pa_mainloop_api*, pa_time_event*, const struct timeval*, void* voice) {
+    auto* self = static_cast<SoundVoice*>(voice);
+    self->waitOver_ = true;
+    pa_threaded_mainloop_signal(self->loop_, 0);
 }
 
 } // namespace vorlin

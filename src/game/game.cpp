@@ -63,6 +63,14 @@ void Game::setGameStartValues() {
     s.PavimentoX = layout::kGroundX;
 }
 
+void Game::runRandomTimerTicks(std::uint64_t ticks) {
+    if (ticks == 0) return;
+    // Every tick draws four objects' x, a banana's level and its x.
+    constexpr std::uint64_t kDrawsPerTick = rules::kFirstRandomObjects + 2;
+    random.skip((ticks - 1) * kDrawsPerTick);
+    TimerNumeriCasuali_Timer();
+}
+
 void Game::TimerNumeriCasuali_Timer() {
     for (int i = 1; i <= rules::kFirstRandomObjects; ++i) {
         state.QuarziX[i] = random.between(rules::kObjectMinX, rules::kObjectMaxX);

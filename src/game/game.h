@@ -44,6 +44,9 @@ class Game {
     void TimerAnimazione_Timer();
     // One tick of the start-up random timer: six draws.
     void TimerNumeriCasuali_Timer();
+    // TICKS ticks of the random timer at once, the same as that many calls of its handler: the
+    // draws of all but the last are skipped, the last tick sets the values.
+    void runRandomTimerTicks(std::uint64_t ticks);
 
     // A key press as the window sees it (virtual-key code). Keys only leave requests.
     void Form_KeyDown(int keyCode);

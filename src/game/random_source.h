@@ -15,6 +15,9 @@ class RandomSource {
     // A whole number from a to b: floor(r * (b - a + 1)) + a, the product kept in double.
     int between(int a, int b);
 
+    // Moves on as COUNT calls of next() would, in a few steps whatever COUNT is.
+    void skip(std::uint64_t count);
+
   private:
     std::uint64_t state_ = 0x853C49E6748FEA9Bull;
 };

@@ -188,6 +188,7 @@ bool ReplayRunner::advanceTicks(int count) {
 }
 
 void ReplayRunner::dump() {
+    form_.catchUpTimers();
     std::vector<std::pair<std::string, std::string>> items;
     auto add = [&items](std::string name, std::string value) {
         items.emplace_back(std::move(name), std::move(value));

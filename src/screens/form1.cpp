@@ -113,16 +113,34 @@ void Form1::createTimers() {
         {"IntervalloSchemiChiusura", [this] { IntervalloSchemiChiusura_Timer(); }},
         {"IntervalloSchemiApertura", [this] { IntervalloSchemiApertura_Timer(); }},
         {"Timer1", [this] { Timer1_Timer(); }},
-        {"TimerNumeriCasuali", [this] { game_.TimerNumeriCasuali_Timer(); }},
         {"TimerAnimazione", [this] { game_.TimerAnimazione_Timer(); }},
     };
     for (const ControlSpec& design : controlInventory()) {
         if (design.kind != ControlKind::Timer) continue;
-        timers_.push_back(std::make_unique<FormTimer>(design.name, design.interval,
-                                                      !design.disabled, handlers.at(design.name),
-                                                      options_.clock));
+        if (design.name == std::string("TimerNumeriCasuali")) {
+            // The random timer only moves the random source on, as often as every millisecond
+            // before the first game: rather than waking the program for it, its ticks are run
+            // together whenever anything may read what they drew.
+            timers_.push_back(FormTimer::catchingUp(
+                design.name, design.interval, !design.disabled,
+                [this](std::uint64_t ticks) { game_.runRandomTimerTicks(ticks); }, options_.clock));
+        } else {
+            const std::function<void()>& handler = handlers.at(design.name);
+            timers_.push_back(std::make_unique<FormTimer>(
+                design.name, design.interval, !design.disabled,
+                [this, handler] {
+                    catchUpTimers();
+                    handler();
+                },
+                options_.clock));
+        }
         timerByName_[design.name] = timers_.back().get();
     }
+}
+
+void Form1::catchUpTimers() {
+    for (auto& timer : timers_)
+        timer->catchUp();
 }
 
 void Form1::connectHandlers() {
@@ -263,6 +281,7 @@ bool Form1::endOnTerminationSignals() {
 }
 
 void Form1::Form_KeyDown(int keyCode) {
+    catchUpTimers();
     game_.Form_KeyDown(keyCode);
 }
 

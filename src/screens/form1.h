@@ -54,6 +54,9 @@ class Form1 : public QWidget, private GameWindow {
     Game& game() { return game_; }
     FormTimer& timer(const std::string& name) const;
     const std::vector<std::unique_ptr<FormTimer>>& timers() const { return timers_; }
+    // Brings the timers that fire only when asked (the random timer) up to now: before the
+    // game's values are read from outside.
+    void catchUpTimers();
     // Shows the window on the desktop, where the player can grow it and the picture scales.
     void showOnDesktop();
     // The window that shows the form on the desktop; null for a form of its own.

@@ -1,6 +1,7 @@
 #include "form_timer.h"
 
 #include <algorithm>
+#include <chrono>
 
 namespace vorlin {
 
@@ -18,14 +19,51 @@ FormTimer::FormTimer(std::string name, int interval, bool enabled, std::function
     setEnabled(enabled);
 }
 
+FormTimer::FormTimer(std::string name, int interval, std::function<void(std::uint64_t)> handler,
+                     VirtualClock* clock)
+    : name_(std::move(name)), interval_(interval), catchUpHandler_(std::move(handler)),
+      clock_(clock) {
+    if (clock_) clock_->add(this);
+}
+
+std::unique_ptr<FormTimer> FormTimer::catchingUp(std::string name, int interval, bool enabled,
+                                                 std::function<void(std::uint64_t)> handler,
+                                                 VirtualClock* clock) {
+    std::unique_ptr<FormTimer> timer(
+        new FormTimer(std::move(name), interval, std::move(handler), clock));
+    timer->setEnabled(enabled);
+    return timer;
+}
+
 FormTimer::~FormTimer() {
     if (clock_) clock_->remove(this);
 }
 
+std::int64_t FormTimer::now() const {
+    if (clock_) return clock_->now();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+void FormTimer::catchUp() {
+    if (!catchUpHandler_ || !enabled_) return;
+    const std::int64_t at = now();
+    if (at < dueAt_) return;
+    const std::int64_t period = std::max(interval_, 1);
+    const auto periods = static_cast<std::uint64_t>((at - dueAt_) / period + 1);
+    dueAt_ += static_cast<std::int64_t>(periods) * period;
+    fireCount_ += periods;
+    catchUpHandler_(periods);
+}
+
 void FormTimer::setEnabled(bool enabled) {
     if (enabled == enabled_) return;
+    if (!enabled) catchUp();
     enabled_ = enabled;
-    if (realTimer_) {
+    if (catchUpHandler_) {
+        if (enabled) dueAt_ = now() + std::max(interval_, 1);
+    } else if (realTimer_) {
         if (enabled)
             realTimer_->start(interval_);
         else
@@ -36,6 +74,7 @@ void FormTimer::setEnabled(bool enabled) {
 }
 
 void FormTimer::setInterval(int interval) {
+    catchUp();
     interval_ = interval;
     if (realTimer_) realTimer_->changePeriod(interval);
 }
@@ -53,7 +92,8 @@ void VirtualClock::remove(FormTimer* timer) {
 FormTimer* VirtualClock::nextDue() const {
     FormTimer* next = nullptr;
     for (FormTimer* timer : timers_)
-        if (timer->enabled() && (!next || timer->dueAt() < next->dueAt())) next = timer;
+        if (timer->enabled() && !timer->catchesUp() && (!next || timer->dueAt() < next->dueAt()))
+            next = timer;
     return next;
 }
 

@@ -1,11 +1,13 @@
 // The window on the desktop shows the newest frame once per display refresh, scaled: what it
 // shows at a refresh must be exactly what a window painting every tick shows at that moment.
 
-#include "form_fixture.h"
 #include "desktop/desktop_window.h"
+#include "form_fixture.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QLineEdit>
+#include <QThread>
 
 namespace vorlin::testing {
 namespace {
@@ -69,6 +71,46 @@ TEST_F(DesktopWindowTest, AtEachRefreshShowsWhatEveryTickPaintingShows) {
             ASSERT_EQ(desktopPicture().copy(kField), atLastRefresh.copy(kField))
                 << "at tick " << tick;
         }
+    }
+}
+
+// Counts the paints of a widget.
+class PaintCounter : public QObject {
+  public:
+    explicit PaintCounter(QWidget* watched) { watched->installEventFilter(this); }
+    int paints = 0;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+// A refresh that carries a changed status caption with the moved sprites paints the window once:
+// field and caption together.
+TEST_F(DesktopWindowTest, ARefreshWithACaptionPaintsOnce) {
+    const auto settle = [] {
+        for (int i = 0; i < 5; ++i) {
+            QCoreApplication::processEvents();
+            QThread::msleep(10);
+        }
+    };
+    settle();
+    PaintCounter counter(desktop->viewport());
+    for (int refresh = 1; refresh <= 5; ++refresh) {
+        SCOPED_TRACE(refresh);
+        // Object 1 falls to the bottom: the tick moves sprites and changes the lost count.
+        GameState& s = onDesktop->game().state;
+        s.QuarziX[1] = 900;
+        s.QuarziY[1] = 401;
+        const QString lostBefore = onDesktop->controls().caption("nPersiTotale");
+        onDesktop->game().TimerAnimazione_Timer();
+        counter.paints = 0;
+        desktop->showNewestFrame();
+        settle();
+        ASSERT_NE(onDesktop->controls().caption("nPersiTotale"), lostBefore);
+        EXPECT_EQ(counter.paints, 1);
     }
 }
 

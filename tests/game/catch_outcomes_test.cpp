@@ -172,5 +172,24 @@ TEST(RandomTimer, SixDrawsPlaceTheFirstFourObjects) {
     EXPECT_EQ(game.random.next(), expected.next());
 }
 
+// Ticks run together leave the game as the same ticks run one by one: the same objects, the same
+// banana values, the random source at the same place.
+TEST(RandomTimer, TicksRunTogetherDrawAsTicksRunOneByOne) {
+    for (std::uint64_t ticks : {0ull, 1ull, 2ull, 3ull, 1500ull, 65537ull}) {
+        SCOPED_TRACE(ticks);
+        RecordingWindow window;
+        const SpriteSheets sheets;
+        Game together(window, sheets), oneByOne(window, sheets);
+        together.runRandomTimerTicks(ticks);
+        for (std::uint64_t i = 0; i < ticks; ++i)
+            oneByOne.TimerNumeriCasuali_Timer();
+        EXPECT_EQ(together.state.QuarziX, oneByOne.state.QuarziX);
+        EXPECT_EQ(together.state.QuarziY, oneByOne.state.QuarziY);
+        EXPECT_EQ(together.state.PianoBananaCasuale, oneByOne.state.PianoBananaCasuale);
+        EXPECT_EQ(together.state.XBananaCasuale, oneByOne.state.XBananaCasuale);
+        EXPECT_EQ(together.random.next(), oneByOne.random.next());
+    }
+}
+
 } // namespace
 } // namespace vorlin::test

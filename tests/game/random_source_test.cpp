@@ -49,5 +49,25 @@ TEST(RandomSource, EveryRunStartsFromTheSameState) {
     EXPECT_NE(std::count(a.begin(), a.end(), a.front()), 50);
 }
 
+// A skip lands where as many draws land, for short and long skips alike, and the numbers after it
+// are the same.
+TEST(RandomSource, SkippingLandsWhereAsManyDrawsLand) {
+    for (std::uint64_t count : {0ull, 1ull, 2ull, 3ull, 8ull, 255ull, 6000ull, 1234567ull}) {
+        SCOPED_TRACE(count);
+        RandomSource skipped, drawn;
+        skipped.skip(count);
+        for (std::uint64_t i = 0; i < count; ++i)
+            drawn.next();
+        for (int i = 0; i < 5; ++i)
+            ASSERT_EQ(skipped.next(), drawn.next());
+    }
+    // Skips add up.
+    RandomSource twice, once;
+    twice.skip(1000);
+    twice.skip(234);
+    once.skip(1234);
+    EXPECT_EQ(twice.next(), once.next());
+}
+
 } // namespace
 } // namespace vorlin
