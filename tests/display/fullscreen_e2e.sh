@@ -123,6 +123,19 @@ guardian_left() {
     fail "the screen-mode guardian $guardian_pid still runs after the game ended ($1)"
 }
 
+# True when, within two seconds, the window manager shows the game window in the desktop's
+# full-screen state (no frame, above the panels) as WANTED says: "on" or "off".
+full_screen_state_is() {
+    local attempt state
+    for attempt in $(seq 1 20); do
+        state=off
+        xprop -id "$game_window" _NET_WM_STATE | grep -q _NET_WM_STATE_FULLSCREEN && state=on
+        [ "$state" = "$1" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # True when the screen is back at 1024 x 768 within two seconds.
 screen_back_within_two_seconds() {
     local attempt
@@ -139,10 +152,12 @@ screen_back_within_two_seconds() {
 start_game
 open_menu_and_click_riso1
 wait_for_screen_size "640 x 480" || fail "'A tutto schermo' left the screen at $(current_screen_size)"
+full_screen_state_is on || fail "the window manager does not show the game in full screen"
 import -window root "$shots/fullscreen_on.png"
 find_guardian
 click "$RISO1_X" "$RISO1_Y"
 wait_for_screen_size "1024 x 768" || fail "'In finestra' left the screen at $(current_screen_size)"
+full_screen_state_is off || fail "the game left full screen, but the window manager still shows it so"
 import -window root "$shots/fullscreen_off.png"
 kill -TERM "$game_pid"
 wait_for_game_end || fail "the game did not end on SIGTERM"
