@@ -157,6 +157,7 @@ TEST_F(EndingDuringTheFarewell, ClosingTheWindowDuringTheFarewellStoresTheResult
     // The farewell's own end, should a tick still come, inserts nothing more.
     timers.advance(10000);
     EXPECT_EQ(linesOfTheResult(), expected);
+    form.reset(); // before its clock goes
 }
 
 TEST_F(EndingDuringTheFarewell, ASignalOutsideAFinishedGameStoresNothing) {
