@@ -22,28 +22,28 @@ constexpr pa_usec_t kConnectMicroseconds = 2'000'000;
 // headset alone may add a quarter of a second).
 constexpr pa_usec_t kLongestServerDelayMicroseconds = 2'000'000;
 
-pa_sample_spec sampleSpecOf(const QAudioFormat& format) {
-    pa_sample_spec spec{};
+pa_sample_spec sampleLayoutOf(const QAudioFormat& format) {
+    pa_sample_spec layout{};
     switch (format.sampleFormat()) {
     case QAudioFormat::UInt8:
-        spec.format = PA_SAMPLE_U8;
+        layout.format = PA_SAMPLE_U8;
         break;
     case QAudioFormat::Int16:
-        spec.format = PA_SAMPLE_S16LE;
+        layout.format = PA_SAMPLE_S16LE;
         break;
     case QAudioFormat::Int32:
-        spec.format = PA_SAMPLE_S32LE;
+        layout.format = PA_SAMPLE_S32LE;
         break;
     case QAudioFormat::Float:
-        spec.format = PA_SAMPLE_FLOAT32LE;
+        layout.format = PA_SAMPLE_FLOAT32LE;
         break;
     default:
-        spec.format = PA_SAMPLE_INVALID;
+        layout.format = PA_SAMPLE_INVALID;
         break;
     }
-    spec.rate = static_cast<std::uint32_t>(format.sampleRate());
-    spec.channels = static_cast<std::uint8_t>(format.channelCount());
-    return spec;
+    layout.rate = static_cast<std::uint32_t>(format.sampleRate());
+    layout.channels = static_cast<std::uint8_t>(format.channelCount());
+    return layout;
 }
 
 void forget(pa_operation* operation) {
@@ -153,9 +153,9 @@ bool SoundVoice::connectToServer() {
 }
 
 bool SoundVoice::openStream(const QAudioFormat& format) {
-    const pa_sample_spec spec = sampleSpecOf(format);
-    if (!pa_sample_spec_valid(&spec)) return false;
-    stream_ = pa_stream_new(context_, "Vorlin", &spec, nullptr);
+    const pa_sample_spec layout = sampleLayoutOf(format);
+    if (!pa_sample_spec_valid(&layout)) return false;
+    stream_ = pa_stream_new(context_, "Vorlin", &layout, nullptr);
     if (!stream_) return false;
     streamFormat_ = format;
     pa_stream_set_state_callback(stream_, onStreamState, this);
@@ -163,7 +163,7 @@ bool SoundVoice::openStream(const QAudioFormat& format) {
     pa_buffer_attr buffer{};
     buffer.maxlength = static_cast<std::uint32_t>(-1);
     buffer.tlength = static_cast<std::uint32_t>(
-        pa_usec_to_bytes(kBufferMilliseconds * kMicrosecondsPerMillisecond, &spec));
+        pa_usec_to_bytes(kBufferMilliseconds * kMicrosecondsPerMillisecond, &layout));
     buffer.prebuf = static_cast<std::uint32_t>(-1);
     buffer.minreq = static_cast<std::uint32_t>(-1);
     buffer.fragsize = static_cast<std::uint32_t>(-1);
