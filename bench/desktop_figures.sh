@@ -225,15 +225,20 @@ still_states_figures() {
     GAMEPID=
 }
 
-# A whole unattended game at 1 ms a tick, then the record panel it ends on, sampled for
-# STILL_SECONDS: appends "cpu wakeups" to $WORK/records_after.
-records_after_game_figures() {
+# A whole unattended game at the fastest speed (1 ms a tick), up to the record panel it ends on.
+play_a_whole_game() {
     open_game_with_name
     set_start_speed_fastest
     cp "$PROGRAM/Recordc1.kpr" "$WORK/before.kpr"
     click_start
     wait_for_new_record "$PROGRAM" "$WORK/before.kpr" "$GAME_SECONDS"
     wait_until 10 "the record panel" bar_shown
+}
+
+# A whole unattended game at 1 ms a tick, then the record panel it ends on, sampled for
+# STILL_SECONDS: appends "cpu wakeups" to $WORK/records_after.
+records_after_game_figures() {
+    play_a_whole_game
     sleep 1
     still_figures >>"$WORK/records_after"
     kill "$GAMEPID"
@@ -297,12 +302,7 @@ STILL=
 # A whole unattended game at the fastest speed (1 ms a tick): its peak resident memory from
 # start to the record panel.
 MEASURE_MEMORY=1
-open_game_with_name
-set_start_speed_fastest
-cp "$PROGRAM/Recordc1.kpr" "$WORK/before.kpr"
-click_start
-wait_for_new_record "$PROGRAM" "$WORK/before.kpr" "$GAME_SECONDS"
-wait_until 10 "the record panel" bar_shown
+play_a_whole_game
 quit_with_escape
 peak_kb=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$WORK/time.txt")
 echo "peak resident memory of a whole game: $peak_kb kB"

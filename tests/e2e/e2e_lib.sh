@@ -87,8 +87,14 @@ start_game() {
     HOME="$WORK/home" XDG_DATA_HOME="$WORK/home/.local/share" "$PROGRAM/vorlin" \
         >"$WORK/game.out" 2>"$WORK/game.err" &
     GAMEPID=$!
+    wait_for_game_window "the game window did not appear"
+}
+
+# Waits for the window of the game just started, whose standard error goes to $WORK/game.err;
+# WINDOW is its X id. Fails with WHY and what the game said when none appears.
+wait_for_game_window() {
     WINDOW=$(timeout 20 xdotool search --sync --name '^Vorlin ' | head -n 1)
-    [ -n "$WINDOW" ] || fail "the game window did not appear: $(cat "$WORK/game.err")"
+    [ -n "$WINDOW" ] || fail "$1: $(cat "$WORK/game.err")"
     sleep 1
 }
 

@@ -80,9 +80,7 @@ set -- $AS_PLAYER
 "$@" env HOME="$PLAYER_HOME" XDG_DATA_HOME="$PLAYER_DATA" "$COMMAND" \
     >"$WORK/game.out" 2>"$WORK/game.err" &
 GAMEPID=$!
-WINDOW=$(timeout 20 xdotool search --sync --name '^Vorlin ' | head -n 1)
-[ -n "$WINDOW" ] || fail "the installed game showed no window: $(cat "$WORK/game.err")"
-sleep 1
+wait_for_game_window "the installed game showed no window"
 shot installed_start_panel
 wait_until 10 "the installed game to show the start panel" start_panel_shown
 # The desktop matches the window to its menu entry by the window's class.

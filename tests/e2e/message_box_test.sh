@@ -130,9 +130,7 @@ fi
 env -u XDG_DATA_HOME -u HOME ${home:+HOME=$home} $stranger "$PROGRAM/vorlin" \
     >"$WORK/game.out" 2>"$WORK/game.err" &
 GAMEPID=$!
-WINDOW=$(timeout 20 xdotool search --sync --name '^Vorlin ' | head -n 1)
-[ -n "$WINDOW" ] || fail "the game without a record folder did not appear: $(cat "$WORK/game.err")"
-sleep 1
+wait_for_game_window "the game without a record folder did not appear"
 wait_until 10 "the name box to be emptied" name_box_empty
 set_start_speed_fastest
 type_player_name Prova

@@ -18,9 +18,7 @@ for case in it_IT.UTF-8:it C:it en_US.UTF-8:en de_DE.UTF-8:en; do
         HOME="$WORK/home" XDG_DATA_HOME="$WORK/home/.local/share" "$PROGRAM/vorlin" \
         >"$WORK/game.out" 2>"$WORK/game.err" &
     GAMEPID=$!
-    WINDOW=$(timeout 20 xdotool search --sync --name '^Vorlin ' | head -n 1)
-    [ -n "$WINDOW" ] || fail "the game window did not appear: $(cat "$WORK/game.err")"
-    sleep 1
+    wait_for_game_window "the game window did not appear"
     shot "start_$locale"
     # Debian's own Python, which holds pyatspi.
     /usr/bin/python3 "$READER" start "$language" || fail "the start panel under LANG=$locale"

@@ -147,9 +147,7 @@ command=$(sed -n 's/^Exec=//p' "$entry")
 "$@" env HOME="$PLAYER_HOME" XDG_DATA_HOME="$PLAYER_DATA" "$ROOT/usr/games/$command" \
     >"$WORK/game.out" 2>"$WORK/game.err" &
 GAMEPID=$!
-WINDOW=$(timeout 20 xdotool search --sync --name '^Vorlin ' | head -n 1)
-[ -n "$WINDOW" ] || fail "the packaged game showed no window: $(cat "$WORK/game.err")"
-sleep 1
+wait_for_game_window "the packaged game showed no window"
 wait_until 10 "the packaged game to show the start panel" start_panel_shown
 records="$PLAYER_DATA/vorlin/Recordc1.kpr"
 [ -f "$records" ] || fail "no record file in the player's data folder: $(ls -R "$PLAYER_HOME")"
