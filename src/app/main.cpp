@@ -197,6 +197,12 @@ int main(int argc, char* argv[]) {
     // for them to the microsecond; the GLib loop it otherwise runs on rounds each wait up to a
     // whole millisecond and loses about one tick in ten. A player's own choice stands.
     if (!qEnvironmentVariableIsSet("QT_NO_GLIB")) qputenv("QT_NO_GLIB", "1");
+    // On X11 the toolkit hands each painted part to the X server in memory the two share, and
+    // before painting over a part not yet taken it waits for the server's answer: a moving
+    // sprite always is, so every display refresh woke the game twice more and the toolkit's
+    // X thread once. The parts a refresh paints are small, and sent down the connection they
+    // cost less than that wait. A player's own choice stands.
+    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
     // Too little even for a message box: the toolkit could abort on the way to showing one.
     if (!refusal.isEmpty() && (freeDescriptors < SystemLimits::kDescriptorsForAMessage ||
                                addressSpaceMiB < SystemLimits::kAddressSpaceForAMessageMiB)) {

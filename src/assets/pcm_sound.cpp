@@ -14,9 +14,6 @@ namespace vorlin {
 namespace {
 
 constexpr qint64 kMicrosecondsPerSecond = 1'000'000;
-constexpr qint64 kMicrosecondsPerMillisecond = 1'000;
-// Eight-bit samples are unsigned: their silence is the middle of the range.
-constexpr char kSilence8Bit = '\x80';
 
 // The beep: 16-bit mono, a sixth of a second, the first half at 880 Hz, the second at 660 Hz.
 constexpr int kBeepRate = 22050;
@@ -72,11 +69,5 @@ PcmSound PcmSound::beep() {
     return PcmSound(format, std::move(samples));
 }
 
-PcmSound PcmSound::followedBySilence(int milliseconds) const {
-    const qint32 silenceBytes =
-        format_.bytesForDuration(milliseconds * kMicrosecondsPerMillisecond);
-    const char silence = format_.sampleFormat() == QAudioFormat::UInt8 ? kSilence8Bit : '\0';
-    return PcmSound(format_, samples_ + QByteArray(silenceBytes, silence));
-}
 
 } // namespace vorlin

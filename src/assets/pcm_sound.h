@@ -22,9 +22,6 @@ class PcmSound {
 
     static constexpr int kLongestSeconds = 60;
 
-    // The same sound followed by MILLISECONDS of silence.
-    PcmSound followedBySilence(int milliseconds) const;
-
     const QAudioFormat& format() const { return format_; }
     const QByteArray& samples() const { return samples_; }
     qint64 durationMicroseconds() const { return format_.durationForBytes(samples_.size()); }

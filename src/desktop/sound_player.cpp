@@ -3,8 +3,7 @@
 namespace vorlin {
 
 SoundPlayer::SoundPlayer(QObject* parent)
-    : QObject(parent),
-      defaultSound_(PcmSound::beep().followedBySilence(SoundVoice::kTailMilliseconds)) {}
+    : QObject(parent), defaultSound_(PcmSound::beep()) {}
 
 const PcmSound& SoundPlayer::soundFor(const QString& path) {
     auto found = sounds_.constFind(path);
@@ -14,7 +13,7 @@ const PcmSound& SoundPlayer::soundFor(const QString& path) {
         playingDefault_.insert(path);
         return defaultSound_;
     }
-    return sounds_.insert(path, sound->followedBySilence(SoundVoice::kTailMilliseconds)).value();
+    return sounds_.insert(path, *sound).value();
 }
 
 void SoundPlayer::play(const std::string& path) {

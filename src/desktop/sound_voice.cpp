@@ -10,11 +10,18 @@ namespace vorlin {
 namespace {
 
 constexpr pa_usec_t kMicrosecondsPerMillisecond = 1'000;
-// The stream's buffer at the server. The server starts playing once it holds this much, so
-// every sound, with its tail of silence, must be longer; the whole sound is written at once all
-// the same, so the server asks for nothing while most of it plays.
-constexpr int kBufferMilliseconds = 100;
-static_assert(kBufferMilliseconds < SoundVoice::kTailMilliseconds);
+// How far ahead of the sound card the server mixes: a sound written now is heard about this
+// much later.
+constexpr int kMixAheadMilliseconds = 30;
+// How much of a sound the server plays between two notes to the game that it has room for
+// more. The whole sound is written at once, so the notes are only news, but each one wakes the
+// sound library's thread: with the server's own step of 20 ms that was 50 times a second
+// whenever a sound played.
+constexpr int kRoomNoteStepMilliseconds = 200;
+// What the stream asks of the server: the server keeps two note steps in hand and splits the
+// rest of the target evenly between the card's buffer and its own queue, so this target has it
+// mix kMixAheadMilliseconds ahead.
+constexpr int kTargetMilliseconds = 2 * kRoomNoteStepMilliseconds + 2 * kMixAheadMilliseconds;
 // How long connecting to the server and opening the stream may take, far above what a server
 // on the same machine needs.
 constexpr pa_usec_t kConnectMicroseconds = 2'000'000;
@@ -163,9 +170,13 @@ bool SoundVoice::openStream(const QAudioFormat& format) {
     pa_buffer_attr buffer{};
     buffer.maxlength = static_cast<std::uint32_t>(-1);
     buffer.tlength = static_cast<std::uint32_t>(
-        pa_usec_to_bytes(kBufferMilliseconds * kMicrosecondsPerMillisecond, &layout));
-    buffer.prebuf = static_cast<std::uint32_t>(-1);
-    buffer.minreq = static_cast<std::uint32_t>(-1);
+        pa_usec_to_bytes(kTargetMilliseconds * kMicrosecondsPerMillisecond, &layout));
+    // A sound starts as soon as its first sample is there, however short it is. Once a sound
+    // has run out the server waits for the next one without playing silence, and so without
+    // noting any room for more.
+    buffer.prebuf = static_cast<std::uint32_t>(pa_frame_size(&layout));
+    buffer.minreq = static_cast<std::uint32_t>(
+        pa_usec_to_bytes(kRoomNoteStepMilliseconds * kMicrosecondsPerMillisecond, &layout));
     buffer.fragsize = static_cast<std::uint32_t>(-1);
     // Opened playing: only a stream that plays sets how far ahead the server mixes, and so how
     // soon a sound written to it is heard.
@@ -242,10 +253,10 @@ void SoundVoice::onStreamState(pa_stream* stream, void* voice) {
 void SoundVoice::onUnderflow(pa_stream*, void* voice) {
     auto* self = static_cast<SoundVoice*>(voice);
     // The server has run out of what was written: it has mixed the last of it, to be heard
-    // within its buffer's time. The news may still concern the sound before, cut a moment ago:
+    // within its mixing time. The news may still concern the sound before, cut a moment ago:
     // the sound playing cannot have been mixed whole much before its length.
-    const pa_usec_t mixedWithin =
-        pa_rtclock_now() - self->soundStartUs_ + kBufferMilliseconds * kMicrosecondsPerMillisecond;
+    const pa_usec_t mixedWithin = pa_rtclock_now() - self->soundStartUs_ +
+                                  kMixAheadMilliseconds * kMicrosecondsPerMillisecond;
     if (!self->playing_ || mixedWithin < self->soundLengthUs_) return;
     self->playedOut();
 }

@@ -38,14 +38,11 @@ class SoundVoice {
         Refused,  // the server does not take sounds of its format
         NoServer, // there is no sound server to play it
     };
-    // Starts SOUND from its beginning, cutting the one playing. The sound must end in at least
-    // kTailMilliseconds of silence: the server starts playing a stream only once it holds a
-    // little of it.
+    // Starts SOUND from its beginning, cutting the one playing.
     Start play(const PcmSound& sound);
     // True from a sound's start until the server has played it out.
     bool isPlaying() const { return playing_; }
 
-    static constexpr int kTailMilliseconds = 150;
     static constexpr int kReconnectPauseMs = 500;
     static constexpr int kCorkAfterSilenceMs = 5000;
 

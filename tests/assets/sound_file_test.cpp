@@ -140,24 +140,6 @@ TEST_F(SoundFiles, AHugeSoundIsCutAtTheLongestLength) {
     EXPECT_EQ(sound->samples().size(), PcmSound::kLongestSeconds * rate);
 }
 
-TEST_F(SoundFiles, SilenceAfterASoundIsTheSilenceOfItsFormat) {
-    struct Case {
-        Format format;
-        char silence;
-    };
-    for (const Case& c : {Case{{1, 1, 8000, 8}, '\x80'}, Case{{1, 2, 8000, 16}, '\0'}}) {
-        SCOPED_TRACE(c.format.bits);
-        const std::optional<PcmSound> sound =
-            PcmSound::load(write("s.kps", riff(formatChunk(c.format) + samples(8))));
-        ASSERT_TRUE(sound.has_value());
-        const PcmSound padded = sound->followedBySilence(10);
-        const qsizetype silenceBytes = 80 * c.format.channels * c.format.bits / 8;
-        ASSERT_EQ(padded.samples().size(), 8 + silenceBytes);
-        EXPECT_EQ(padded.samples().left(8), sound->samples());
-        EXPECT_EQ(padded.samples().mid(8), QByteArray(silenceBytes, c.silence));
-    }
-}
-
 } // namespace
 } // namespace vorlin
 
