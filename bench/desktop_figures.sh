@@ -38,6 +38,10 @@ RECORDS_X=431
 RECORDS_Y=470
 # Seconds sampled in each state where nothing plays.
 STILL_SECONDS=${STILL_SECONDS:-10}
+# Seconds after the last key or click by which the caret in the name box has stopped blinking
+# (it rests after 10 s, as a desktop's text boxes do): the start panel and the record panel are
+# sampled as a player who left them finds them.
+CARET_REST_SECONDS=11
 GAME_SECONDS=180
 POLL_SECONDS=0.01
 CLOCK_TICKS=$(getconf CLK_TCK)
@@ -87,11 +91,12 @@ thread_rates() {
         printf "%.2f %.1f\n", 100 * (ns1 - ns0) / 1e6 / ms, (sw1 - sw0) * 1000 / ms }'
 }
 
-# Samples the game for STILL_SECONDS as it stands: "cpu wakeups".
+# Samples the game for SECONDS (default STILL_SECONDS) as it stands: "cpu wakeups".
 still_figures() {
+    seconds=${1:-$STILL_SECONDS}
     from=$(now_ms)
     set -- $(thread_counters "$VORLINPID")
-    sleep "$STILL_SECONDS"
+    sleep "$seconds"
     set -- "$@" $(thread_counters "$VORLINPID")
     thread_rates "$1" "$2" "$3" "$4" $(($(now_ms) - from))
 }
@@ -194,17 +199,20 @@ median_row() {
 }
 
 # One game through the states where nothing plays, each sampled for STILL_SECONDS: the start
-# panel, the record panel opened from it, then (after a game at the default speed has begun)
-# the pause and the button bar. Appends "cpu wakeups" to $WORK/start_panel, records_before,
-# paused and button_bar.
+# panel while the caret still blinks and once it rests, the record panel opened from it, then (after a game at the default speed has begun)
+# the pause and the button bar. Appends "cpu wakeups" to $WORK/start_panel_blinking,
+# start_panel, records_before, paused and button_bar.
 still_states_figures() {
     open_game_with_name
     sleep 1
+    # From 1 s to 9 s after the name was typed, while the caret blinks.
+    still_figures 8 >>"$WORK/start_panel_blinking"
+    sleep $((CARET_REST_SECONDS - 9))
     still_figures >>"$WORK/start_panel"
     click_at "$MENU_X" "$MENU_Y"
     sleep 0.3
     click_at "$RECORDS_X" "$RECORDS_Y"
-    sleep 1
+    sleep "$CARET_REST_SECONDS"
     still_figures >>"$WORK/records_before"
     # The menu button again: the bar and the panel go, the start panel is back.
     click_at "$MENU_X" "$MENU_Y"
@@ -281,15 +289,16 @@ done
 
 # The states where nothing plays, PLAY_RUNS times each.
 STILL=1
-for state in start_panel records_before paused button_bar records_after; do : >"$WORK/$state"; done
+STATES="start_panel_blinking start_panel records_before paused button_bar records_after"
+for state in $STATES; do : >"$WORK/$state"; done
 for _ in $(seq "$PLAY_RUNS"); do
     still_states_figures
     records_after_game_figures
 done
 echo "still: state, CPU of one core and wake-ups per second of the game's threads" \
     "(median of $PLAY_RUNS, range), over $STILL_SECONDS s each"
-for state in start_panel records_before paused button_bar records_after; do
-    printf "  %-15s  %s %%  %s wake-ups/s\n" "$state" "$(median_of 1 "$WORK/$state")" \
+for state in $STATES; do
+    printf "  %-20s  %s %%  %s wake-ups/s\n" "$state" "$(median_of 1 "$WORK/$state")" \
         "$(median_of 2 "$WORK/$state")"
 done
 

@@ -1,6 +1,7 @@
 // The game's executable: one window, its data folder beside it.
 
 #include "display/mode_guardian.h"
+#include "desktop/caret_rest.h"
 #include "display/xrandr_backend.h"
 #include "figures_report.h"
 #include "program_folders.h"
@@ -226,6 +227,7 @@ int main(int argc, char* argv[]) {
     // program with an error, never with an abort.
     std::unique_ptr<vorlin::Form1> form;
     std::unique_ptr<vorlin::GamepadInput> gamepad;
+    std::unique_ptr<vorlin::CaretRest> caretRest;
     try {
         form = std::make_unique<vorlin::Form1>(options);
         if (!form->Form_Load()) return refuseToStart(form->loadError());
@@ -241,6 +243,7 @@ int main(int argc, char* argv[]) {
         gamepad = std::make_unique<vorlin::GamepadInput>(vorlin::windowActions(*form),
                                                          vorlin::desktopKeyRepeat());
         gamepad->pollFromEventLoop();
+        caretRest = std::make_unique<vorlin::CaretRest>();
     } catch (const std::bad_alloc&) {
         gamepad.reset();
         form.reset();
