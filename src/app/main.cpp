@@ -202,8 +202,11 @@ int main(int argc, char* argv[]) {
     // before painting over a part not yet taken it waits for the server's answer: a moving
     // sprite always is, so every display refresh woke the game twice more and the toolkit's
     // X thread once. The parts a refresh paints are small, and sent down the connection they
-    // cost less than that wait. A player's own choice stands.
-    if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
+    // cost less than that wait. A player's own choice stands; the toolkit reads it while the
+    // application starts, and a program the game opens (a mail client for the author's
+    // address) gets the desktop's own.
+    const bool sharedPicturesChosen = qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM");
+    if (!sharedPicturesChosen) qputenv("QT_XCB_NO_MITSHM", "1");
     // Too little even for a message box: the toolkit could abort on the way to showing one.
     if (!refusal.isEmpty() && (freeDescriptors < SystemLimits::kDescriptorsForAMessage ||
                                addressSpaceMiB < SystemLimits::kAddressSpaceForAMessageMiB)) {
@@ -212,6 +215,7 @@ int main(int argc, char* argv[]) {
     }
     preventSessionBusAutolaunch();
     QApplication app(argc, argv);
+    if (!sharedPicturesChosen) qunsetenv("QT_XCB_NO_MITSHM");
     translation.install();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // On Wayland the desktop matches the window to its menu entry (name and icon) by this id.
