@@ -1,7 +1,7 @@
 // The game's executable: one window, its data folder beside it.
 
-#include "display/mode_guardian.h"
 #include "desktop/caret_rest.h"
+#include "display/mode_guardian.h"
 #include "display/xrandr_backend.h"
 #include "figures_report.h"
 #include "program_folders.h"
@@ -205,8 +205,8 @@ int main(int argc, char* argv[]) {
     // cost less than that wait. A player's own choice stands; the toolkit reads it while the
     // application starts, and a program the game opens (a mail client for the author's
     // address) gets the desktop's own.
-    const bool sharedPicturesChosen = qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM");
-    if (!sharedPicturesChosen) qputenv("QT_XCB_NO_MITSHM", "1");
+    const bool transferChosenByPlayer = qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM");
+    if (!transferChosenByPlayer) qputenv("QT_XCB_NO_MITSHM", "1");
     // Too little even for a message box: the toolkit could abort on the way to showing one.
     if (!refusal.isEmpty() && (freeDescriptors < SystemLimits::kDescriptorsForAMessage ||
                                addressSpaceMiB < SystemLimits::kAddressSpaceForAMessageMiB)) {
@@ -215,7 +215,7 @@ int main(int argc, char* argv[]) {
     }
     preventSessionBusAutolaunch();
     QApplication app(argc, argv);
-    if (!sharedPicturesChosen) qunsetenv("QT_XCB_NO_MITSHM");
+    if (!transferChosenByPlayer) qunsetenv("QT_XCB_NO_MITSHM");
     translation.install();
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     // On Wayland the desktop matches the window to its menu entry (name and icon) by this id.
