@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QBackingStore>
 #include <QCoreApplication>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
@@ -12,6 +13,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QStyleOptionGraphicsItem>
+#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -103,30 +105,118 @@ void forgetReaderView(QWidget& form) {
 
 } // namespace
 
-// The form in the scene, drawn only where one of its controls is shown and the window is being
-// painted: elsewhere nothing of the form covers the field, so refreshing the field there costs no
-// widget painting at all. The view joins all that changed since the last refresh into one
-// paint, whose bounds may span the whole form (a sprite in the field, a caption in the status
-// row); only the controls inside the painted parts themselves are drawn.
-class ControlsOverField : public QGraphicsProxyWidget {
+// The form's controls as they were last painted, at the size the screen shows them, clear
+// wherever no control lies. Where the field changes under a control that did not change, the
+// field is shown with this picture laid over it, and no control is painted again.
+class ControlsPicture {
   public:
-    // The parts of the form being painted, in form pixels.
-    void setPaintedParts(const QRegion& parts) { paintedParts_ = parts; }
+    // Device pixels of the picture area; a new size starts clear and is filled by a paint of the
+    // whole window.
+    void resize(QSize size) {
+        if (image_.size() == size) return;
+        image_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        image_.fill(Qt::transparent);
+        shownControls_ = QRegion();
+    }
 
-    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) override {
-        if (!widget() || !widget()->isVisible()) return;
-        QRegion shownControls;
-        for (const QObject* child : widget()->children()) {
+    // Paints the form's controls anew within the part (device pixels of the picture area).
+    void repaint(QWidget& form, const QRegion& part) {
+        const QRegion cleared = part & image_.rect();
+        if (cleared.isEmpty()) return;
+        const double sx = image_.width() / double(form.width());
+        const double sy = image_.height() / double(form.height());
+        QRegion controls;
+        for (const QObject* child : form.children()) {
             const auto* control = qobject_cast<const QWidget*>(child);
-            if (control && control->isVisible()) shownControls += control->geometry();
+            if (!control || !control->isVisible()) continue;
+            const QRect at = control->geometry();
+            controls += QRectF(at.x() * sx, at.y() * sy, at.width() * sx, at.height() * sy)
+                            .toAlignedRect();
         }
-        const QRegion parts =
-            shownControls & paintedParts_ & option->exposedRect.toAlignedRect() & rect().toRect();
-        if (parts.isEmpty()) return;
-        widget()->render(painter, parts.boundingRect().topLeft(), parts);
+        shownControls_ = (shownControls_ - cleared) + (controls & cleared);
+        QPainter painter(&image_);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        for (const QRect& rect : cleared - controls)
+            painter.fillRect(rect, Qt::transparent);
+        const QRegion drawn = controls & cleared;
+        if (drawn.isEmpty()) return;
+        // The form is painted a little beyond the part, on a picture of its own, and only the
+        // part is taken from it: an edge the part shares with pixels not painted again is then
+        // neither left out nor drawn twice.
+        const QRect bounds = drawn.boundingRect();
+        const QRect inForm = QRectF(bounds.x() / sx, bounds.y() / sy, bounds.width() / sx,
+                                    bounds.height() / sy)
+                                 .toAlignedRect()
+                                 .adjusted(-1, -1, 1, 1) &
+                             form.rect();
+        QImage painted(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+        painted.fill(Qt::transparent);
+        {
+            QPainter formPainter(&painted);
+            formPainter.translate(-bounds.topLeft());
+            formPainter.scale(sx, sy);
+            form.render(&formPainter, inForm.topLeft(), QRegion(inForm));
+        }
+        for (const QRect& rect : drawn)
+            painter.drawImage(rect.topLeft(), painted, rect.translated(-bounds.topLeft()));
+    }
+
+    // Lays the controls over the part of the window (logical pixels) the painter is drawing,
+    // whose picture area starts at origin.
+    void drawOver(QPainter& painter, const QRegion& part, QPoint origin, qreal ratio) const {
+        const QRegion shown = shownControls_ & toDevice(part, origin, ratio);
+        for (const QRect& rect : shown)
+            painter.drawImage(QRectF(origin.x() + rect.x() / ratio, origin.y() + rect.y() / ratio,
+                                     rect.width() / ratio, rect.height() / ratio),
+                              image_, rect);
+    }
+
+    // Device pixels of the picture area covering a part of the window.
+    static QRegion toDevice(const QRegion& part, QPoint origin, qreal ratio) {
+        QRegion device;
+        for (const QRect& rect : part.translated(-origin))
+            device += QRectF(rect.x() * ratio, rect.y() * ratio, rect.width() * ratio,
+                             rect.height() * ratio)
+                          .toAlignedRect();
+        return device;
     }
 
   private:
+    QImage image_;
+    // Where the picture holds a control.
+    QRegion shownControls_;
+};
+
+// The form in the scene. It paints itself from the picture of the controls, painting the
+// controls in it again over the parts of the window being painted, since a paint of the window
+// outside a refresh is a change of the form or a part the desktop uncovered.
+class ControlsOverField : public QGraphicsProxyWidget {
+  public:
+    explicit ControlsOverField(DesktopWindow& window) : window_(window) {}
+
+    ControlsPicture& picture() { return picture_; }
+    // The parts of the window being painted, in window pixels.
+    void setPaintedParts(const QRegion& parts) { paintedParts_ = parts; }
+
+    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) override {
+        if (!widget()) return;
+        const QRect area = window_.pictureArea();
+        const QRegion parts =
+            paintedParts_ & painter->transform().mapRect(option->exposedRect).toAlignedRect() &
+            area;
+        if (parts.isEmpty()) return;
+        const qreal ratio = window_.devicePixelRatioF();
+        picture_.repaint(*widget(), ControlsPicture::toDevice(parts, area.topLeft(), ratio));
+        if (!widget()->isVisible()) return;
+        painter->save();
+        painter->resetTransform();
+        picture_.drawOver(*painter, parts, area.topLeft(), ratio);
+        painter->restore();
+    }
+
+  private:
+    DesktopWindow& window_;
+    ControlsPicture picture_;
     QRegion paintedParts_;
 };
 
@@ -157,7 +247,7 @@ DesktopWindow::DesktopWindow(QWidget& form, const Picture& frame,
         return true;
     }();
     // In the scene before it holds the form, so that a screen reader finds the form held here.
-    proxy_ = new ControlsOverField;
+    proxy_ = new ControlsOverField(*this);
     scene->addItem(proxy_);
     proxy_->setWidget(&form);
     proxy_->setPos(0, 0);
@@ -169,6 +259,7 @@ DesktopWindow::DesktopWindow(QWidget& form, const Picture& frame,
     // The control that had the keyboard focus in the form keeps it: typed keys go on reaching it.
     proxy_->setFocus();
     if (QWidget* focused = form.focusWidget()) focused->setFocus();
+    form.installEventFilter(this);
 
     refresh_.setTimerType(Qt::PreciseTimer);
     refresh_.setSingleShot(true);
@@ -181,6 +272,7 @@ DesktopWindow::DesktopWindow(QWidget& form, const Picture& frame,
 
 DesktopWindow::~DesktopWindow() {
     // The form outlives its desktop window.
+    form_.removeEventFilter(this);
     proxy_->setWidget(nullptr);
     forgetReaderView(form_);
     form_.setWindowTitle(windowTitle());
@@ -202,19 +294,48 @@ void DesktopWindow::showNewestFrame() {
     const std::vector<PixelRect> changes = shown_.takeChanges(frame_, refreshing_());
     // The captions the refresh has just shown go to the form's own repaint first, which hands
     // them on to the scene: taken there now, they reach the scene with the field's parts.
+    formChanged_ = false;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
     QCoreApplication::sendPostedEvents(&form_, QEvent::UpdateRequest);
     if (changes.empty()) return;
     ++framesShown_;
     // Before the window has a size the field is scaled whole when it is first drawn.
     const bool fieldSized = !scaled_.picture().empty();
+    QRegion changed;
+    for (const PixelRect& change : changes) {
+        if (fieldSized) scaled_.update(shown_.picture(), change);
+        changed += windowAreaOf(change);
+    }
+    if (!formChanged_ && fieldSized && showDirectly(changed)) return;
     // The parts that changed are given to the scene, not to the window: the captions the
     // refresh has just shown reach the scene too, a moment later, and the scene passes on all
     // that changed in one update, so that field and captions are painted together.
-    for (const PixelRect& change : changes) {
-        if (fieldSized) scaled_.update(shown_.picture(), change);
-        scene()->update(mapToScene(windowAreaOf(change)).boundingRect());
+    for (const QRect& part : changed)
+        scene()->update(mapToScene(part).boundingRect());
+}
+
+bool DesktopWindow::showDirectly(const QRegion& changed) {
+    QBackingStore* store = backingStore();
+    const QWindow* shownOn = windowHandle();
+    if (!store || !shownOn || !shownOn->isExposed() || store->size() != size()) return false;
+    const QPoint atViewport = viewport()->mapTo(this, QPoint());
+    const QRegion part = changed & pictureArea_;
+    const QRegion inWindow = part.translated(atViewport);
+    store->beginPaint(inWindow);
+    {
+        QPainter painter(store->paintDevice());
+        painter.translate(atViewport);
+        drawField(painter, part);
+        proxy_->picture().drawOver(painter, part, pictureArea_.topLeft(), devicePixelRatioF());
     }
+    store->endPaint();
+    store->flush(inWindow, windowHandle());
+    return true;
+}
+
+bool DesktopWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &form_ && event->type() == QEvent::UpdateRequest) formChanged_ = true;
+    return QGraphicsView::eventFilter(watched, event);
 }
 
 void DesktopWindow::setFullScreen(bool on, const QRect& area) {
@@ -259,6 +380,7 @@ void DesktopWindow::rescaleField() {
     const int height = static_cast<int>(std::lround(pictureArea_.height() * ratio));
     if (scaled_.sized(width, height)) return;
     scaled_.resize(width, height);
+    proxy_->picture().resize(QSize(width, height));
     const Picture& shown = shown_.picture();
     scaled_.update(shown, {0, 0, shown.width, shown.height});
 }
@@ -273,12 +395,7 @@ QRect DesktopWindow::windowAreaOf(const PixelRect& framePixels) const {
 
 void DesktopWindow::paintEvent(QPaintEvent* event) {
     paintedRegion_ = event->region();
-    // In form pixels: every form pixel that shows in the painted parts, and no more, so that a
-    // sprite at the bottom of the field does not repaint the status row below it.
-    QRegion parts;
-    for (const QRect& painted : paintedRegion_)
-        parts += mapToScene(painted).boundingRect().toAlignedRect();
-    proxy_->setPaintedParts(parts);
+    proxy_->setPaintedParts(paintedRegion_);
     QGraphicsView::paintEvent(event);
 }
 
@@ -294,28 +411,30 @@ void DesktopWindow::drawBackground(QPainter* painter, const QRectF& exposed) {
     for (const QRect& margin : painted - QRegion(pictureArea_))
         painter->fillRect(margin, Qt::black);
     rescaleField();
+    drawField(*painter, painted & pictureArea_);
+    painter->restore();
+}
+
+void DesktopWindow::drawField(QPainter& painter, const QRegion& part) const {
     const Picture& field = scaled_.picture();
-    if (!field.empty()) {
-        QImage image(reinterpret_cast<const uchar*>(field.pixels.data()), field.width, field.height,
-                     field.width * 4, QImage::Format_RGB32);
-        const qreal ratio = devicePixelRatioF();
-        image.setDevicePixelRatio(ratio);
-        const QRegion shownParts = painted & pictureArea_;
-        for (const QRect& shownPart : shownParts) {
-            // In bands small enough for Qt to copy on this thread.
-            const int bandHeight = std::max(
-                1, static_cast<int>(kMostPixelsInOneCopy / (shownPart.width() * ratio * ratio)));
-            for (int top = shownPart.top(); top <= shownPart.bottom(); top += bandHeight) {
-                const QRect band(shownPart.left(), top, shownPart.width(),
-                                 std::min(bandHeight, shownPart.bottom() + 1 - top));
-                const QRect from = band.translated(-pictureArea_.topLeft());
-                painter->drawImage(QRectF(band), image,
-                                   QRectF(from.x() * ratio, from.y() * ratio,
-                                          from.width() * ratio, from.height() * ratio));
-            }
+    if (field.empty()) return;
+    QImage image(reinterpret_cast<const uchar*>(field.pixels.data()), field.width, field.height,
+                 field.width * 4, QImage::Format_RGB32);
+    const qreal ratio = devicePixelRatioF();
+    image.setDevicePixelRatio(ratio);
+    for (const QRect& shownPart : part) {
+        // In bands small enough for Qt to copy on this thread.
+        const int bandHeight = std::max(
+            1, static_cast<int>(kMostPixelsInOneCopy / (shownPart.width() * ratio * ratio)));
+        for (int top = shownPart.top(); top <= shownPart.bottom(); top += bandHeight) {
+            const QRect band(shownPart.left(), top, shownPart.width(),
+                             std::min(bandHeight, shownPart.bottom() + 1 - top));
+            const QRect from = band.translated(-pictureArea_.topLeft());
+            painter.drawImage(QRectF(band), image,
+                              QRectF(from.x() * ratio, from.y() * ratio, from.width() * ratio,
+                                     from.height() * ratio));
         }
     }
-    painter->restore();
 }
 
 } // namespace vorlin

@@ -52,11 +52,18 @@ class DesktopWindow : public QGraphicsView {
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void drawBackground(QPainter* painter, const QRectF& exposed) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void fitPicture();
     // Brings the scaled field up to date with the shown frame at the window's current scale.
     void rescaleField();
+    // Draws the scaled field over a part of the picture area (window pixels).
+    void drawField(QPainter& painter, const QRegion& part) const;
+    // Shows the changed parts of the field straight on the screen, with the controls as last
+    // painted laid over them; false when the window cannot be drawn now (hidden, or its size
+    // not yet taken by the desktop) and the parts must go the way of every paint.
+    bool showDirectly(const QRegion& changed);
     QRect windowAreaOf(const PixelRect& framePixels) const;
 
     QWidget& form_;
@@ -69,6 +76,8 @@ class DesktopWindow : public QGraphicsView {
     int refreshIntervalMs_ = 0;
     QElapsedTimer lastRefresh_;
     bool framePending_ = false;
+    // The form asked to be painted again during the refresh under way.
+    bool formChanged_ = false;
     QRect pictureArea_;
     // The part of the window the paint under way covers.
     QRegion paintedRegion_;

@@ -7,6 +7,9 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QLineEdit>
+#include <QPixmap>
+#include <QScreen>
+#include <QTest>
 #include <QThread>
 
 namespace vorlin::testing {
@@ -30,6 +33,7 @@ class DesktopWindowTest : public FormFixture {
         onDesktop->showOnDesktop();
         desktop = onDesktop->desktopWindow();
         ASSERT_NE(desktop, nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(desktop));
         for (Form1* f : {form.get(), onDesktop.get()}) {
             f->controls().textBox("NomeGiocatore")->setText("Anna");
             ASSERT_TRUE(f->clickControl("PulsanteStart"));
@@ -48,31 +52,32 @@ class DesktopWindowTest : public FormFixture {
     QImage everyTickPicture() const {
         return form->grab().toImage().convertToFormat(QImage::Format_RGB32);
     }
+    // The desktop window painted afresh, whole.
     QImage desktopPicture() const {
         return desktop->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    // What the desktop window has put on the screen, once the paints it asked for are done.
+    QImage onScreen() const {
+        // The form's changes reach the scene, then the window, each a turn of the event loop
+        // later; the refresh timer is left alone.
+        for (int turn = 0; turn < 4; ++turn)
+            QCoreApplication::sendPostedEvents();
+        return desktop->screen()
+            ->grabWindow(desktop->winId())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    }
+    // The next tick loses object 1 at the bottom: it moves sprites and changes a status caption.
+    void loseAnObjectOnTheNextTick() {
+        GameState& s = onDesktop->game().state;
+        s.QuarziX[1] = 900;
+        s.QuarziY[1] = 401;
     }
 
     VirtualClock desktopClock;
     std::unique_ptr<Form1> onDesktop;
     DesktopWindow* desktop = nullptr;
 };
-
-TEST_F(DesktopWindowTest, AtEachRefreshShowsWhatEveryTickPaintingShows) {
-    QImage atLastRefresh = everyTickPicture();
-    for (int tick = 1; tick <= 20 * kTicksPerRefresh; ++tick) {
-        tickBoth(tick);
-        if (tick % kTicksPerRefresh == 0) {
-            desktop->showNewestFrame();
-            atLastRefresh = everyTickPicture();
-            ASSERT_EQ(desktopPicture().copy(kField), atLastRefresh.copy(kField))
-                << "at tick " << tick;
-        } else if (tick % kTicksPerRefresh == 5) {
-            // Between refreshes the field stays as the last refresh showed it.
-            ASSERT_EQ(desktopPicture().copy(kField), atLastRefresh.copy(kField))
-                << "at tick " << tick;
-        }
-    }
-}
 
 // Counts the paints of a widget.
 class PaintCounter : public QObject {
@@ -87,6 +92,33 @@ class PaintCounter : public QObject {
     }
 };
 
+// A refresh that moves sprites only reaches the screen without a paint of the window, the
+// controls over the field (the scheme title above all) laid over it as last painted; one that
+// changes a caption paints the window.
+TEST_F(DesktopWindowTest, AtEachRefreshShowsWhatEveryTickPaintingShows) {
+    QImage atLastRefresh = everyTickPicture();
+    ASSERT_EQ(onScreen().copy(kField), atLastRefresh.copy(kField));
+    ASSERT_TRUE(onDesktop->controls().visible("PictureTitoloSchema"));
+    PaintCounter counter(desktop->viewport());
+    int unpainted = 0;
+    for (int tick = 1; tick <= 20 * kTicksPerRefresh; ++tick) {
+        tickBoth(tick);
+        if (tick % kTicksPerRefresh == 0) {
+            counter.paints = 0;
+            desktop->showNewestFrame();
+            atLastRefresh = everyTickPicture();
+            ASSERT_EQ(onScreen().copy(kField), atLastRefresh.copy(kField)) << "at tick " << tick;
+            if (counter.paints == 0) ++unpainted;
+        } else if (tick % kTicksPerRefresh == 5) {
+            // Between refreshes the field stays as the last refresh showed it.
+            ASSERT_EQ(onScreen().copy(kField), atLastRefresh.copy(kField)) << "at tick " << tick;
+        }
+    }
+    // Both ways were taken: the energy caption changes every few ticks at this speed.
+    EXPECT_GT(unpainted, 0);
+    EXPECT_LT(unpainted, 20);
+}
+
 // A refresh that carries a changed status caption with the moved sprites paints the window once:
 // field and caption together.
 TEST_F(DesktopWindowTest, ARefreshWithACaptionPaintsOnce) {
@@ -100,10 +132,7 @@ TEST_F(DesktopWindowTest, ARefreshWithACaptionPaintsOnce) {
     PaintCounter counter(desktop->viewport());
     for (int refresh = 1; refresh <= 5; ++refresh) {
         SCOPED_TRACE(refresh);
-        // Object 1 falls to the bottom: the tick moves sprites and changes the lost count.
-        GameState& s = onDesktop->game().state;
-        s.QuarziX[1] = 900;
-        s.QuarziY[1] = 401;
+        loseAnObjectOnTheNextTick();
         const QString lostBefore = onDesktop->controls().caption("nPersiTotale");
         onDesktop->game().TimerAnimazione_Timer();
         counter.paints = 0;
@@ -154,6 +183,24 @@ TEST_F(DesktopWindowTest, AGrownWindowScalesTheFieldSharpAndCentred) {
         if (size.picture.y() > 0) {
             EXPECT_EQ(big.pixel(10, size.picture.y() - 1), qRgb(0, 0, 0));
         }
+    }
+}
+
+// Grown to a whole-number or a fractional factor, what the refreshes put on the screen (the
+// field shown straight, and the captions painted again in the picture of the controls) is what
+// a fresh paint of the whole window shows: no control is left half drawn at the edge of a part.
+TEST_F(DesktopWindowTest, AGrownWindowShowsWhatAFreshPaintShows) {
+    for (const QSize& size : {QSize(1280, 960), QSize(900, 675), QSize(1600, 1300)}) {
+        SCOPED_TRACE(size.width());
+        desktop->resize(size);
+        QCoreApplication::processEvents();
+        for (int tick = 1; tick <= 12 * kTicksPerRefresh; ++tick) {
+            if (tick % (3 * kTicksPerRefresh) == 1) loseAnObjectOnTheNextTick();
+            tickBoth(tick);
+            if (tick % kTicksPerRefresh == 0) desktop->showNewestFrame();
+        }
+        const QImage shown = onScreen();
+        ASSERT_EQ(shown, desktopPicture());
     }
 }
 
