@@ -33,6 +33,33 @@ std::vector<bool> tilesToCompare(const FrameWrites& written, int columns, int ro
     return marked;
 }
 
+// The smallest rectangle inside the area holding every pixel that differs between the two
+// pictures; empty when none does.
+PixelRect differingPixels(const Picture& a, const Picture& b, const PixelRect& area) {
+    const std::size_t bytes = static_cast<std::size_t>(area.width) * sizeof(std::uint32_t);
+    int top = -1, bottom = -1, left = area.right(), right = area.x;
+    for (int row = area.y; row < area.bottom(); ++row) {
+        const std::uint32_t* rowA = a.row(row);
+        const std::uint32_t* rowB = b.row(row);
+        if (std::memcmp(rowA + area.x, rowB + area.x, bytes) == 0) continue;
+        if (top < 0) top = row;
+        bottom = row + 1;
+        int first = area.x;
+        while (rowA[first] == rowB[first]) ++first;
+        int last = area.right() - 1;
+        while (rowA[last] == rowB[last]) --last;
+        left = std::min(left, first);
+        right = std::max(right, last + 1);
+    }
+    if (top < 0) return {};
+    return {left, top, right - left, bottom - top};
+}
+
+PixelRect bounding(const PixelRect& a, const PixelRect& b) {
+    const int left = std::min(a.x, b.x), top = std::min(a.y, b.y);
+    return {left, top, std::max(a.right(), b.right()) - left, std::max(a.bottom(), b.bottom()) - top};
+}
+
 } // namespace
 
 std::vector<PixelRect> ShownFrame::takeChanges(const Picture& frame, const FrameWrites& written) {
@@ -44,7 +71,12 @@ std::vector<PixelRect> ShownFrame::takeChanges(const Picture& frame, const Frame
     const int columns = (frame.width + kTileWidth - 1) / kTileWidth;
     const int rows = (frame.height + kTileHeight - 1) / kTileHeight;
     const std::vector<bool> compared = tilesToCompare(written, columns, rows);
-    std::vector<PixelRect> changes;
+    // Each change as the run of tiles it grew from, and the pixels that differ in it.
+    struct Change {
+        PixelRect tiles;
+        PixelRect pixels;
+    };
+    std::vector<Change> changes;
     for (int top = 0; top < frame.height; top += kTileHeight) {
         const int height = std::min(kTileHeight, frame.height - top);
         const std::size_t tileRow = static_cast<std::size_t>(top / kTileHeight) * columns;
@@ -57,19 +89,25 @@ std::vector<PixelRect> ShownFrame::takeChanges(const Picture& frame, const Frame
             if (changed || runStart < 0) continue;
             const PixelRect run{runStart, top, left - runStart, height};
             runStart = -1;
+            const PixelRect differing = differingPixels(frame, shown_, run);
             copyArea(shown_, frame, run);
             // A run of the same columns as one that ends right above extends it downwards.
-            const auto above =
-                std::find_if(changes.begin(), changes.end(), [&](const PixelRect& r) {
-                    return r.x == run.x && r.width == run.width && r.bottom() == top;
-                });
-            if (above != changes.end())
-                above->height += height;
-            else
-                changes.push_back(run);
+            const auto above = std::find_if(changes.begin(), changes.end(), [&](const Change& c) {
+                return c.tiles.x == run.x && c.tiles.width == run.width && c.tiles.bottom() == top;
+            });
+            if (above != changes.end()) {
+                above->tiles.height += height;
+                above->pixels = bounding(above->pixels, differing);
+            } else {
+                changes.push_back({run, differing});
+            }
         }
     }
-    return changes;
+    std::vector<PixelRect> differingParts;
+    differingParts.reserve(changes.size());
+    for (const Change& change : changes)
+        differingParts.push_back(change.pixels);
+    return differingParts;
 }
 
 } // namespace vorlin
