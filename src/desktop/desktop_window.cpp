@@ -4,9 +4,13 @@
 #include <QAccessibleWidget>
 #include <QBackingStore>
 #include <QCoreApplication>
+#include <QFont>
+#include <QFrame>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
@@ -17,6 +21,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <unordered_map>
+#include <vector>
 
 namespace vorlin {
 
@@ -103,6 +110,77 @@ void forgetReaderView(QWidget& form) {
         QAccessible::uniqueId(QAccessible::queryAccessibleInterface(&form)));
 }
 
+// What a control's pixels are made of, for a control that is a plain label or frame holding
+// only such controls: while it stays the same, the control looks as it was last painted.
+struct ControlLook {
+    QRect geometry;
+    QString text;
+    qint64 pixmap = 0;
+    QString styleSheet;
+    QFont font;
+    qint64 palette = 0;
+    bool enabled = true;
+    int alignment = 0;
+    bool wordWrap = false;
+    int indent = 0;
+    int margin = 0;
+    int frameStyle = 0;
+    // The window's activity, which picks the colours the style paints with.
+    bool active = false;
+    // A button's state.
+    bool down = false;
+    bool focused = false;
+    bool underMouse = false;
+    bool isDefault = false;
+    std::vector<ControlLook> shownControls;
+
+    bool operator==(const ControlLook&) const = default;
+};
+
+// The look of a control, or none when it holds a kind of control whose look is not known here
+// (boxes, scroll bars, option buttons, controls that paint themselves).
+std::optional<ControlLook> lookOf(const QWidget& control) {
+    const QMetaObject* kind = control.metaObject();
+    if (kind != &QLabel::staticMetaObject && kind != &QFrame::staticMetaObject &&
+        kind != &QPushButton::staticMetaObject)
+        return std::nullopt;
+    ControlLook look;
+    look.geometry = control.geometry();
+    look.styleSheet = control.styleSheet();
+    look.font = control.font();
+    look.palette = control.palette().cacheKey();
+    look.enabled = control.isEnabled();
+    look.active = control.isActiveWindow();
+    if (kind == &QPushButton::staticMetaObject) {
+        const auto& button = static_cast<const QPushButton&>(control);
+        look.text = button.text();
+        look.pixmap = button.icon().cacheKey();
+        look.down = button.isDown();
+        look.focused = button.hasFocus();
+        look.underMouse = button.underMouse();
+        look.isDefault = button.isDefault() || button.autoDefault();
+        return look;
+    }
+    look.frameStyle = static_cast<const QFrame&>(control).frameStyle();
+    if (kind == &QLabel::staticMetaObject) {
+        const auto& label = static_cast<const QLabel&>(control);
+        look.text = label.text();
+        look.pixmap = label.pixmap().cacheKey();
+        look.alignment = int(label.alignment());
+        look.wordWrap = label.wordWrap();
+        look.indent = label.indent();
+        look.margin = label.margin();
+    }
+    for (QObject* child : control.children()) {
+        auto* held = qobject_cast<QWidget*>(child);
+        if (!held || held->isHidden()) continue;
+        std::optional<ControlLook> heldLook = lookOf(*held);
+        if (!heldLook) return std::nullopt;
+        look.shownControls.push_back(std::move(*heldLook));
+    }
+    return look;
+}
+
 } // namespace
 
 // The form's controls as they were last painted, at the size the screen shows them, clear
@@ -117,22 +195,35 @@ class ControlsPicture {
         image_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
         image_.fill(Qt::transparent);
         shownControls_ = QRegion();
+        paintedLooks_.clear();
     }
 
-    // Paints the form's controls anew within the part (device pixels of the picture area).
+    // Paints the form's controls anew within the part (device pixels of the picture area),
+    // except the controls that look as they did when they were last painted.
     void repaint(QWidget& form, const QRegion& part) {
-        const QRegion cleared = part & image_.rect();
+        QRegion cleared = part & image_.rect();
         if (cleared.isEmpty()) return;
         const double sx = image_.width() / double(form.width());
         const double sy = image_.height() / double(form.height());
+        // A control may reach beyond the form's edge; only what the picture holds of it counts.
+        const auto onPicture = [this, sx, sy](const QRect& at) {
+            return QRectF(at.x() * sx, at.y() * sy, at.width() * sx, at.height() * sy)
+                       .toAlignedRect() &
+                   image_.rect();
+        };
         QRegion controls;
-        for (const QObject* child : form.children()) {
-            const auto* control = qobject_cast<const QWidget*>(child);
+        std::vector<Shown> shown;
+        for (QObject* child : form.children()) {
+            auto* control = qobject_cast<QWidget*>(child);
             if (!control || !control->isVisible()) continue;
-            const QRect at = control->geometry();
-            controls += QRectF(at.x() * sx, at.y() * sy, at.width() * sx, at.height() * sy)
-                            .toAlignedRect();
+            const QRect at = onPicture(control->geometry());
+            shown.push_back({control, at, at.intersects(cleared.boundingRect())
+                                              ? lookOf(*control)
+                                              : std::nullopt});
+            controls += at;
         }
+        cleared = clearedOfUnchanged(cleared, shown);
+        if (cleared.isEmpty()) return;
         shownControls_ = (shownControls_ - cleared) + (controls & cleared);
         QPainter painter(&image_);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -155,10 +246,21 @@ class ControlsPicture {
             QPainter formPainter(&painted);
             formPainter.translate(-bounds.topLeft());
             formPainter.scale(sx, sy);
-            form.render(&formPainter, inForm.topLeft(), QRegion(inForm));
+            // Control by control, bottom first, so that only the controls in the part are
+            // visited: the form holds many more, hidden.
+            for (const Shown& each : shown) {
+                QWidget* control = each.control;
+                const QRect inControl = inForm.intersected(control->geometry());
+                if (inControl.isEmpty()) continue;
+                // As a part of the form: its background only where it paints one itself.
+                control->render(&formPainter, inControl.topLeft(),
+                                QRegion(inControl.translated(-control->pos())),
+                                QWidget::DrawChildren);
+            }
         }
         for (const QRect& rect : drawn)
             painter.drawImage(rect.topLeft(), painted, rect.translated(-bounds.topLeft()));
+        noteLooks(shown, drawn);
     }
 
     // Lays the controls over the part of the window (logical pixels) the painter is drawing,
@@ -182,9 +284,70 @@ class ControlsPicture {
     }
 
   private:
+    // A control shown on the form, where it lies on the picture, and its look when it lies in
+    // the part being painted.
+    struct Shown {
+        QWidget* control;
+        QRect onPicture;
+        std::optional<ControlLook> look;
+    };
+    struct PaintedLook {
+        QRect onPicture;
+        ControlLook look;
+    };
+
+    // The part without the controls that look as they were last painted, except where a
+    // control that changed lies over or under them, or lay there when it was last painted.
+    QRegion clearedOfUnchanged(const QRegion& cleared, const std::vector<Shown>& shown) {
+        QRegion unchanged;
+        QRegion changed;
+        std::vector<const QWidget*> stillShown;
+        for (const Shown& each : shown) {
+            stillShown.push_back(each.control);
+            if (!each.onPicture.intersects(cleared.boundingRect())) continue;
+            const auto painted = paintedLooks_.find(each.control);
+            const bool same = painted != paintedLooks_.end() && each.look &&
+                              painted->second.look == *each.look;
+            if (same) {
+                unchanged += each.onPicture;
+                continue;
+            }
+            changed += each.onPicture;
+            if (painted != paintedLooks_.end()) changed += painted->second.onPicture;
+        }
+        // A control hidden since it was painted leaves its place to what lies under it.
+        for (auto it = paintedLooks_.begin(); it != paintedLooks_.end();) {
+            if (std::find(stillShown.begin(), stillShown.end(), it->first) != stillShown.end()) {
+                ++it;
+                continue;
+            }
+            changed += it->second.onPicture;
+            it = paintedLooks_.erase(it);
+        }
+        return cleared - (unchanged - changed);
+    }
+
+    // Keeps the look of each control painted whole just now; a control painted only in part
+    // with a look other than its last is painted whole the next time.
+    void noteLooks(const std::vector<Shown>& shown, const QRegion& drawn) {
+        for (const Shown& each : shown) {
+            if (!each.onPicture.intersects(drawn.boundingRect()) ||
+                (QRegion(each.onPicture) & drawn).isEmpty())
+                continue;
+            const auto painted = paintedLooks_.find(each.control);
+            if (each.look && (QRegion(each.onPicture) - drawn).isEmpty())
+                paintedLooks_[each.control] = {each.onPicture, *each.look};
+            else if (painted != paintedLooks_.end() &&
+                     !(each.look && painted->second.look == *each.look))
+                paintedLooks_.erase(painted);
+        }
+    }
+
     QImage image_;
     // Where the picture holds a control.
     QRegion shownControls_;
+    // The controls shown in the picture as they looked when last painted whole.
+    std::unordered_map<const QWidget*, PaintedLook> paintedLooks_;
 };
 
 // The form in the scene. It paints itself from the picture of the controls, painting the
