@@ -5,8 +5,9 @@
 # the wake-ups; the CPU and the wake-ups in every state where nothing plays; the peak memory of
 # a whole game.
 # Usage: sh bench/desktop_figures.sh [BUILD_DIR] [START_RUNS] [PARTS]   (the game must be built)
-# PARTS: "all" (the default), "states" for the play in the window and the still states only, or
-# "still" for the still states only.
+# PARTS: "all" (the default), "states" for the play in the window and the still states only,
+# "play" for the play in the window only, or "still" for the still states only. PLAY_SPEEDS
+# (default "1 10 80") and PLAY_RUNS (default 5) in the environment choose the games played.
 start_runs=${2:-9}
 parts=${3:-all}
 set -- "${1:-build}" desktop_figures
@@ -20,7 +21,7 @@ E2E_DIR="$(dirname "$0")/../tests/e2e"
 # creature loses all its energy in under a second, so only the first half second is sampled; slower
 # games last longer and are sampled longer, so that the CPU clock's 10 ms grain stays small
 # beside what is counted.
-PLAY_SPEEDS="1 10 80"
+PLAY_SPEEDS=${PLAY_SPEEDS:-1 10 80}
 PLAY_RUNS=${PLAY_RUNS:-5}
 sample_seconds() {
     case $1 in 1) echo 0.5 ;; 10) echo 5 ;; *) echo 10 ;; esac
@@ -130,11 +131,15 @@ click_scaled() {
         "$(awk -v v="$2" -v f="$3" 'BEGIN { printf "%d", v * f }')" click 1
 }
 
-# The program's counters at the first report at or after MS and at the last one at or before
-# END_MS: "ms ticks frames ms ticks frames".
-counters_between() {
-    awk -v a="$1" -v b="$2" '$1 == "figures" && $2 >= a && !s { s = $2 " " $3 " " $4 }
-        $1 == "figures" && $2 <= b { e = $2 " " $3 " " $4 } END { print s, e }' "$WORK/figures"
+# Asks the game for a report of its counters (it writes one line each time it gets SIGUSR1).
+ask_for_counters() {
+    kill -USR1 "$VORLINPID"
+}
+
+# The program's counters at its first and at its last report: "ms ticks frames ms ticks frames".
+reported_counters() {
+    awk '$1 == "figures" { e = $2 " " $3 " " $4; if (!s) s = e } END { print s, e }' \
+        "$WORK/figures"
 }
 
 # One game at SPEED ms a tick, WHERE "window" or "full screen": prints its row of figures.
@@ -161,16 +166,20 @@ play_figures() {
     from=$(now_ms)
     before=$(cpu_ticks "$VORLINPID")
     threads_before=$(thread_counters "$VORLINPID")
+    ask_for_counters
     sleep "$seconds"
+    ask_for_counters
     after=$(cpu_ticks "$VORLINPID")
     threads_after=$(thread_counters "$VORLINPID")
     to=$(now_ms)
+    # Time for the last report to be written.
+    sleep 0.2
     # shellcheck disable=SC2086 # two numbers each
     threads=$(thread_rates $threads_before $threads_after $((to - from)))
     kill "$GAMEPID"
     wait "$GAMEPID" 2>/dev/null
     GAMEPID=
-    set -- $(counters_between "$from" "$to")
+    set -- $(reported_counters)
     [ $# -eq 6 ] || fail "the game reported no counters at $speed ms ($where)"
     [ "$4" -gt "$1" ] || fail "the game reported its counters only once at $speed ms ($where)"
     awk -v speed="$speed" -v where="$where" -v t0="$1" -v k0="$2" -v f0="$3" -v t1="$4" \
@@ -286,6 +295,11 @@ for place in $places; do
         median_row "$WORK/runs" "$speed" "$where"
     done
 done
+
+[ "$parts" = "play" ] && {
+    echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
+    exit 0
+}
 
 # The states where nothing plays, PLAY_RUNS times each.
 STILL=1
