@@ -21,6 +21,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -184,8 +185,8 @@ std::optional<ControlLook> lookOf(const QWidget& control) {
 } // namespace
 
 // The form's controls as they were last painted, at the size the screen shows them, clear
-// wherever no control lies. Where the field changes under a control that did not change, the
-// field is shown with this picture laid over it, and no control is painted again.
+// wherever no control lies. The field is shown with this picture laid over it; a control is
+// painted again only when its look changed, or where one that changed lies over or under it.
 class ControlsPicture {
   public:
     // Device pixels of the picture area; a new size starts clear and is filled by a paint of the
@@ -195,72 +196,27 @@ class ControlsPicture {
         image_ = QImage(size, QImage::Format_ARGB32_Premultiplied);
         image_.fill(Qt::transparent);
         shownControls_ = QRegion();
-        paintedLooks_.clear();
+        painted_.clear();
     }
 
     // Paints the form's controls anew within the part (device pixels of the picture area),
     // except the controls that look as they did when they were last painted.
     void repaint(QWidget& form, const QRegion& part) {
-        QRegion cleared = part & image_.rect();
-        if (cleared.isEmpty()) return;
-        const double sx = image_.width() / double(form.width());
-        const double sy = image_.height() / double(form.height());
-        // A control may reach beyond the form's edge; only what the picture holds of it counts.
-        const auto onPicture = [this, sx, sy](const QRect& at) {
-            return QRectF(at.x() * sx, at.y() * sy, at.width() * sx, at.height() * sy)
-                       .toAlignedRect() &
-                   image_.rect();
-        };
-        QRegion controls;
-        std::vector<Shown> shown;
-        for (QObject* child : form.children()) {
-            auto* control = qobject_cast<QWidget*>(child);
-            if (!control || !control->isVisible()) continue;
-            const QRect at = onPicture(control->geometry());
-            shown.push_back({control, at, at.intersects(cleared.boundingRect())
-                                              ? lookOf(*control)
-                                              : std::nullopt});
-            controls += at;
-        }
-        cleared = clearedOfUnchanged(cleared, shown);
-        if (cleared.isEmpty()) return;
-        shownControls_ = (shownControls_ - cleared) + (controls & cleared);
-        QPainter painter(&image_);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        for (const QRect& rect : cleared - controls)
-            painter.fillRect(rect, Qt::transparent);
-        const QRegion drawn = controls & cleared;
-        if (drawn.isEmpty()) return;
-        // The form is painted a little beyond the part, on a picture of its own, and only the
-        // part is taken from it: an edge the part shares with pixels not painted again is then
-        // neither left out nor drawn twice.
-        const QRect bounds = drawn.boundingRect();
-        const QRect inForm = QRectF(bounds.x() / sx, bounds.y() / sy, bounds.width() / sx,
-                                    bounds.height() / sy)
-                                 .toAlignedRect()
-                                 .adjusted(-1, -1, 1, 1) &
-                             form.rect();
-        QImage painted(bounds.size(), QImage::Format_ARGB32_Premultiplied);
-        painted.fill(Qt::transparent);
-        {
-            QPainter formPainter(&painted);
-            formPainter.translate(-bounds.topLeft());
-            formPainter.scale(sx, sy);
-            // Control by control, bottom first, so that only the controls in the part are
-            // visited: the form holds many more, hidden.
-            for (const Shown& each : shown) {
-                QWidget* control = each.control;
-                const QRect inControl = inForm.intersected(control->geometry());
-                if (inControl.isEmpty()) continue;
-                // As a part of the form: its background only where it paints one itself.
-                control->render(&formPainter, inControl.topLeft(),
-                                QRegion(inControl.translated(-control->pos())),
-                                QWidget::DrawChildren);
-            }
-        }
-        for (const QRect& rect : drawn)
-            painter.drawImage(rect.topLeft(), painted, rect.translated(-bounds.topLeft()));
-        noteLooks(shown, drawn);
+        const QRegion within = part & image_.rect();
+        if (within.isEmpty()) return;
+        const std::vector<Shown> shown = shownControls(form, within.boundingRect());
+        const Comparison compared = compare(shown, within.boundingRect());
+        paint(form, shown, within - (compared.unchanged - compared.changed));
+    }
+
+    // Paints anew the controls whose look changed since they were last painted (every control
+    // whose look is not known here counts as changed), and the places of those that went or
+    // moved. Returns where, in device pixels of the picture area.
+    QRegion repaintChanged(QWidget& form) {
+        const std::vector<Shown> shown = shownControls(form, image_.rect());
+        const QRegion changed = compare(shown, image_.rect()).changed & image_.rect();
+        paint(form, shown, changed);
+        return changed;
     }
 
     // Lays the controls over the part of the window (logical pixels) the painter is drawing,
@@ -283,109 +239,158 @@ class ControlsPicture {
         return device;
     }
 
+    // The part of the window (logical pixels) covering device pixels of the picture area.
+    static QRegion toWindow(const QRegion& device, QPoint origin, qreal ratio) {
+        QRegion window;
+        for (const QRect& rect : device)
+            window += QRectF(rect.x() / ratio, rect.y() / ratio, rect.width() / ratio,
+                             rect.height() / ratio)
+                          .toAlignedRect();
+        return window.translated(origin);
+    }
+
   private:
-    // A control shown on the form, where it lies on the picture, and its look when it lies in
-    // the part being painted.
+    // A control shown on the form, where it lies on the picture, and its look when it lies
+    // where it may be painted.
     struct Shown {
         QWidget* control;
         QRect onPicture;
         std::optional<ControlLook> look;
     };
-    struct PaintedLook {
+    // Where a control was last painted, and its look then when it was painted whole with a
+    // look known here.
+    struct Painted {
         QRect onPicture;
-        ControlLook look;
+        std::optional<ControlLook> look;
     };
-
-    // The part without the controls that look as they were last painted, except where a
-    // control that changed lies over or under them, or lay there when it was last painted.
-    QRegion clearedOfUnchanged(const QRegion& cleared, const std::vector<Shown>& shown) {
+    struct Comparison {
         QRegion unchanged;
         QRegion changed;
+    };
+
+    // The controls shown on the form, bottom first; the look of those reaching into the area.
+    std::vector<Shown> shownControls(const QWidget& form, const QRect& area) const {
+        std::vector<Shown> shown;
+        for (QObject* child : form.children()) {
+            auto* control = qobject_cast<QWidget*>(child);
+            if (!control || !control->isVisible()) continue;
+            const QRect at = onPicture(form, control->geometry());
+            shown.push_back({control, at, at.intersects(area) ? lookOf(*control) : std::nullopt});
+        }
+        return shown;
+    }
+
+    // A control may reach beyond the form's edge; only what the picture holds of it counts.
+    QRect onPicture(const QWidget& form, const QRect& at) const {
+        const double sx = image_.width() / double(form.width());
+        const double sy = image_.height() / double(form.height());
+        return QRectF(at.x() * sx, at.y() * sy, at.width() * sx, at.height() * sy)
+                   .toAlignedRect() &
+               image_.rect();
+    }
+
+    // Which of the controls reaching into the area look as they were last painted, and where
+    // the others lie now and lay when they were last painted, with the places of the controls
+    // hidden since (what lay under them shows again).
+    Comparison compare(const std::vector<Shown>& shown, const QRect& area) {
+        Comparison compared;
         std::vector<const QWidget*> stillShown;
         for (const Shown& each : shown) {
             stillShown.push_back(each.control);
-            if (!each.onPicture.intersects(cleared.boundingRect())) continue;
-            const auto painted = paintedLooks_.find(each.control);
-            const bool same = painted != paintedLooks_.end() && each.look &&
-                              painted->second.look == *each.look;
+            if (!each.onPicture.intersects(area)) continue;
+            const auto painted = painted_.find(each.control);
+            const bool same = painted != painted_.end() && painted->second.look && each.look &&
+                              *painted->second.look == *each.look;
             if (same) {
-                unchanged += each.onPicture;
+                compared.unchanged += each.onPicture;
                 continue;
             }
-            changed += each.onPicture;
-            if (painted != paintedLooks_.end()) changed += painted->second.onPicture;
+            compared.changed += each.onPicture;
+            if (painted != painted_.end()) compared.changed += painted->second.onPicture;
         }
-        // A control hidden since it was painted leaves its place to what lies under it.
-        for (auto it = paintedLooks_.begin(); it != paintedLooks_.end();) {
+        for (auto it = painted_.begin(); it != painted_.end();) {
             if (std::find(stillShown.begin(), stillShown.end(), it->first) != stillShown.end()) {
                 ++it;
                 continue;
             }
-            changed += it->second.onPicture;
-            it = paintedLooks_.erase(it);
+            compared.changed += it->second.onPicture;
+            it = painted_.erase(it);
         }
-        return cleared - (unchanged - changed);
+        return compared;
     }
 
-    // Keeps the look of each control painted whole just now; a control painted only in part
-    // with a look other than its last is painted whole the next time.
-    void noteLooks(const std::vector<Shown>& shown, const QRegion& drawn) {
+    // Paints the shown controls anew within the region, clear where none lies.
+    void paint(QWidget& form, const std::vector<Shown>& shown, const QRegion& cleared) {
+        if (cleared.isEmpty()) return;
+        QRegion controls;
+        for (const Shown& each : shown) controls += each.onPicture;
+        shownControls_ = (shownControls_ - cleared) + (controls & cleared);
+        QPainter painter(&image_);
+        painter.setCompositionMode(QPainter::CompositionMode_Source);
+        for (const QRect& rect : cleared - controls)
+            painter.fillRect(rect, Qt::transparent);
+        const QRegion drawn = controls & cleared;
+        if (drawn.isEmpty()) return;
+        // The form is painted a little beyond the region, on a picture of its own, and only the
+        // region is taken from it: an edge the region shares with pixels not painted again is
+        // then neither left out nor drawn twice.
+        const double sx = image_.width() / double(form.width());
+        const double sy = image_.height() / double(form.height());
+        const QRect bounds = drawn.boundingRect();
+        const QRect inForm = QRectF(bounds.x() / sx, bounds.y() / sy, bounds.width() / sx,
+                                    bounds.height() / sy)
+                                 .toAlignedRect()
+                                 .adjusted(-1, -1, 1, 1) &
+                             form.rect();
+        QImage fresh(bounds.size(), QImage::Format_ARGB32_Premultiplied);
+        fresh.fill(Qt::transparent);
+        {
+            QPainter formPainter(&fresh);
+            formPainter.translate(-bounds.topLeft());
+            formPainter.scale(sx, sy);
+            // Control by control, bottom first, so that only the controls in the region are
+            // visited: the form holds many more, hidden.
+            for (const Shown& each : shown) {
+                if (!drawn.intersects(each.onPicture)) continue;
+                QWidget* control = each.control;
+                const QRect inControl = inForm.intersected(control->geometry());
+                if (inControl.isEmpty()) continue;
+                // As a part of the form: its background only where it paints one itself.
+                control->render(&formPainter, inControl.topLeft(),
+                                QRegion(inControl.translated(-control->pos())),
+                                QWidget::DrawChildren);
+            }
+        }
+        for (const QRect& rect : drawn)
+            painter.drawImage(rect.topLeft(), fresh, rect.translated(-bounds.topLeft()));
+        notePainted(shown, drawn);
+    }
+
+    // Keeps where each control painted just now lies, and its look when it was painted whole;
+    // one painted only in part with a look other than its last is painted whole the next time.
+    void notePainted(const std::vector<Shown>& shown, const QRegion& drawn) {
         for (const Shown& each : shown) {
-            if (!each.onPicture.intersects(drawn.boundingRect()) ||
-                (QRegion(each.onPicture) & drawn).isEmpty())
-                continue;
-            const auto painted = paintedLooks_.find(each.control);
-            if (each.look && (QRegion(each.onPicture) - drawn).isEmpty())
-                paintedLooks_[each.control] = {each.onPicture, *each.look};
-            else if (painted != paintedLooks_.end() &&
-                     !(each.look && painted->second.look == *each.look))
-                paintedLooks_.erase(painted);
+            if (!drawn.intersects(each.onPicture)) continue;
+            Painted& painted = painted_[each.control];
+            painted.onPicture = each.onPicture;
+            if ((QRegion(each.onPicture) - drawn).isEmpty())
+                painted.look = each.look;
+            else if (!(painted.look && each.look && *painted.look == *each.look))
+                painted.look.reset();
         }
     }
 
     QImage image_;
     // Where the picture holds a control.
     QRegion shownControls_;
-    // The controls shown in the picture as they looked when last painted whole.
-    std::unordered_map<const QWidget*, PaintedLook> paintedLooks_;
-};
-
-// The form in the scene. It paints itself from the picture of the controls, painting the
-// controls in it again over the parts of the window being painted, since a paint of the window
-// outside a refresh is a change of the form or a part the desktop uncovered.
-class ControlsOverField : public QGraphicsProxyWidget {
-  public:
-    explicit ControlsOverField(DesktopWindow& window) : window_(window) {}
-
-    ControlsPicture& picture() { return picture_; }
-    // The parts of the window being painted, in window pixels.
-    void setPaintedParts(const QRegion& parts) { paintedParts_ = parts; }
-
-    void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget*) override {
-        if (!widget()) return;
-        const QRect area = window_.pictureArea();
-        const QRegion parts =
-            paintedParts_ & painter->transform().mapRect(option->exposedRect).toAlignedRect() &
-            area;
-        if (parts.isEmpty()) return;
-        const qreal ratio = window_.devicePixelRatioF();
-        picture_.repaint(*widget(), ControlsPicture::toDevice(parts, area.topLeft(), ratio));
-        if (!widget()->isVisible()) return;
-        painter->save();
-        painter->resetTransform();
-        picture_.drawOver(*painter, parts, area.topLeft(), ratio);
-        painter->restore();
-    }
-
-  private:
-    DesktopWindow& window_;
-    ControlsPicture picture_;
-    QRegion paintedParts_;
+    // The controls painted on the picture.
+    std::unordered_map<const QWidget*, Painted> painted_;
 };
 
 DesktopWindow::DesktopWindow(QWidget& form, const Picture& frame,
                              std::function<FrameWrites()> refreshing)
-    : form_(form), frame_(frame), refreshing_(std::move(refreshing)) {
+    : form_(form), frame_(frame), refreshing_(std::move(refreshing)),
+      controls_(std::make_unique<ControlsPicture>()) {
     setWindowTitle(form.windowTitle());
     setWindowIcon(form.windowIcon());
     setFrameShape(QFrame::NoFrame);
@@ -410,7 +415,10 @@ DesktopWindow::DesktopWindow(QWidget& form, const Picture& frame,
         return true;
     }();
     // In the scene before it holds the form, so that a screen reader finds the form held here.
-    proxy_ = new ControlsOverField(*this);
+    // The scene only carries the form's input and focus: the window paints the controls itself,
+    // from their picture, so the scene paints nothing of the form.
+    proxy_ = new QGraphicsProxyWidget;
+    proxy_->setFlag(QGraphicsItem::ItemHasNoContents);
     scene->addItem(proxy_);
     proxy_->setWidget(&form);
     proxy_->setPos(0, 0);
@@ -443,6 +451,10 @@ DesktopWindow::~DesktopWindow() {
 
 void DesktopWindow::frameChanged() {
     framePending_ = true;
+    scheduleRefresh();
+}
+
+void DesktopWindow::scheduleRefresh() {
     if (refresh_.isActive()) return;
     // A refresh interval after the last refresh, and at once when that has gone by: the display
     // is woken only for frames that changed.
@@ -451,17 +463,21 @@ void DesktopWindow::frameChanged() {
 }
 
 void DesktopWindow::showNewestFrame() {
-    if (!framePending_) return;
+    if (!framePending_ && !formChanged_) return;
+    const bool framed = framePending_;
     framePending_ = false;
     lastRefresh_.restart();
-    const std::vector<PixelRect> changes = shown_.takeChanges(frame_, refreshing_());
-    // The captions the refresh has just shown go to the form's own repaint first, which hands
-    // them on to the scene: taken there now, they reach the scene with the field's parts.
-    formChanged_ = false;
+    const std::vector<PixelRect> changes =
+        framed ? shown_.takeChanges(frame_, refreshing_()) : std::vector<PixelRect>();
+    // The captions the refresh has just set ask the form to be painted again: asked now, they
+    // are shown with the field's parts.
+    inRefresh_ = true;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
     QCoreApplication::sendPostedEvents(&form_, QEvent::UpdateRequest);
-    if (changes.empty()) return;
-    ++framesShown_;
+    inRefresh_ = false;
+    const bool controlsChanged = formChanged_;
+    formChanged_ = false;
+    if (!changes.empty()) ++framesShown_;
     // Before the window has a size the field is scaled whole when it is first drawn.
     const bool fieldSized = !scaled_.picture().empty();
     QRegion changed;
@@ -469,12 +485,12 @@ void DesktopWindow::showNewestFrame() {
         if (fieldSized) scaled_.update(shown_.picture(), change);
         changed += windowAreaOf(change);
     }
-    if (!formChanged_ && fieldSized && showDirectly(changed)) return;
-    // The parts that changed are given to the scene, not to the window: the captions the
-    // refresh has just shown reach the scene too, a moment later, and the scene passes on all
-    // that changed in one update, so that field and captions are painted together.
-    for (const QRect& part : changed)
-        scene()->update(mapToScene(part).boundingRect());
+    if (controlsChanged && fieldSized)
+        changed += ControlsPicture::toWindow(controls_->repaintChanged(form_),
+                                             pictureArea_.topLeft(), devicePixelRatioF());
+    if (changed.isEmpty()) return;
+    if (fieldSized && showDirectly(changed)) return;
+    viewport()->update(changed);
 }
 
 bool DesktopWindow::showDirectly(const QRegion& changed) {
@@ -489,7 +505,7 @@ bool DesktopWindow::showDirectly(const QRegion& changed) {
         QPainter painter(store->paintDevice());
         painter.translate(atViewport);
         drawField(painter, part);
-        proxy_->picture().drawOver(painter, part, pictureArea_.topLeft(), devicePixelRatioF());
+        controls_->drawOver(painter, part, pictureArea_.topLeft(), devicePixelRatioF());
     }
     store->endPaint();
     store->flush(inWindow, windowHandle());
@@ -497,7 +513,12 @@ bool DesktopWindow::showDirectly(const QRegion& changed) {
 }
 
 bool DesktopWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &form_ && event->type() == QEvent::UpdateRequest) formChanged_ = true;
+    // The form asks to be painted again: its changes are shown at the next display refresh,
+    // with the field's.
+    if (watched == &form_ && event->type() == QEvent::UpdateRequest) {
+        formChanged_ = true;
+        if (!inRefresh_) scheduleRefresh();
+    }
     return QGraphicsView::eventFilter(watched, event);
 }
 
@@ -543,7 +564,7 @@ void DesktopWindow::rescaleField() {
     const int height = static_cast<int>(std::lround(pictureArea_.height() * ratio));
     if (scaled_.sized(width, height)) return;
     scaled_.resize(width, height);
-    proxy_->picture().resize(QSize(width, height));
+    controls_->resize(QSize(width, height));
     const Picture& shown = shown_.picture();
     scaled_.update(shown, {0, 0, shown.width, shown.height});
 }
@@ -558,7 +579,6 @@ QRect DesktopWindow::windowAreaOf(const PixelRect& framePixels) const {
 
 void DesktopWindow::paintEvent(QPaintEvent* event) {
     paintedRegion_ = event->region();
-    proxy_->setPaintedParts(paintedRegion_);
     QGraphicsView::paintEvent(event);
 }
 
@@ -575,6 +595,22 @@ void DesktopWindow::drawBackground(QPainter* painter, const QRectF& exposed) {
         painter->fillRect(margin, Qt::black);
     rescaleField();
     drawField(*painter, painted & pictureArea_);
+    painter->restore();
+}
+
+void DesktopWindow::drawForeground(QPainter* painter, const QRectF& exposed) {
+    // A paint of the window outside a refresh is a change of the window's size or a part the
+    // desktop uncovered: the controls there are painted again where they may have changed.
+    const QRect area = mapFromScene(exposed).boundingRect().adjusted(-1, -1, 1, 1);
+    const QRegion parts = paintedRegion_ & area & pictureArea_;
+    if (parts.isEmpty()) return;
+    rescaleField();
+    const qreal ratio = devicePixelRatioF();
+    controls_->repaint(form_, ControlsPicture::toDevice(parts, pictureArea_.topLeft(), ratio));
+    if (!form_.isVisible()) return;
+    painter->save();
+    painter->resetTransform();
+    controls_->drawOver(*painter, parts, pictureArea_.topLeft(), ratio);
     painter->restore();
 }
 

@@ -11,10 +11,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
+
+class QGraphicsProxyWidget;
 
 namespace vorlin {
 
-class ControlsOverField;
+class ControlsPicture;
 
 // The game's window on the desktop. It shows the 640 x 480 form, field and controls together,
 // scaled to the largest size that fits with its 4 : 3 shape kept, centred on black: a grown or
@@ -36,7 +39,8 @@ class DesktopWindow : public QGraphicsView {
     QWidget* heldForm() const { return &form_; }
     // The game drew a new frame: it is shown at the next display refresh.
     void frameChanged();
-    // A display refresh: shows what changed in the frame since the last one.
+    // A display refresh: shows what changed in the frame and in the form's controls since the
+    // last one.
     void showNewestFrame();
 
     // Covers the area (the whole screen, or the 640 x 480 corner of a switched screen) in the
@@ -52,9 +56,12 @@ class DesktopWindow : public QGraphicsView {
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void drawBackground(QPainter* painter, const QRectF& exposed) override;
+    void drawForeground(QPainter* painter, const QRectF& exposed) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Starts the refresh timer, unless it runs: a refresh interval after the last refresh.
+    void scheduleRefresh();
     void fitPicture();
     // Brings the scaled field up to date with the shown frame at the window's current scale.
     void rescaleField();
@@ -69,15 +76,19 @@ class DesktopWindow : public QGraphicsView {
     QWidget& form_;
     const Picture& frame_;
     std::function<FrameWrites()> refreshing_;
-    ControlsOverField* proxy_ = nullptr;
+    // Holds the form in the scene, for its input, focus and screen reader.
+    QGraphicsProxyWidget* proxy_ = nullptr;
+    std::unique_ptr<ControlsPicture> controls_;
     ShownFrame shown_;
     ScaledFrame scaled_;
     QTimer refresh_;
     int refreshIntervalMs_ = 0;
     QElapsedTimer lastRefresh_;
     bool framePending_ = false;
-    // The form asked to be painted again during the refresh under way.
+    // The form asked to be painted again since the last refresh.
     bool formChanged_ = false;
+    // A refresh is bringing the form's own changes up to date.
+    bool inRefresh_ = false;
     QRect pictureArea_;
     // The part of the window the paint under way covers.
     QRegion paintedRegion_;
