@@ -108,10 +108,6 @@ open_game_with_name() {
     if [ -n "$MEASURE_MEMORY" ]; then
         HOME="$WORK/home" XDG_DATA_HOME="$WORK/home/.local/share" \
             /usr/bin/time -v -o "$WORK/time.txt" "$PROGRAM/vorlin" >/dev/null 2>&1 &
-    elif [ -n "$STILL" ]; then
-        # Without the game's counters, whose report ten times a second would wake it.
-        HOME="$WORK/home" XDG_DATA_HOME="$WORK/home/.local/share" "$PROGRAM/vorlin" \
-            >/dev/null 2>&1 &
     else
         HOME="$WORK/home" XDG_DATA_HOME="$WORK/home/.local/share" VORLIN_FIGURES=1 \
             "$PROGRAM/vorlin" >/dev/null 2>"$WORK/figures" &
@@ -302,7 +298,6 @@ done
 }
 
 # The states where nothing plays, PLAY_RUNS times each.
-STILL=1
 STATES="start_panel_blinking start_panel records_before paused button_bar records_after"
 for state in $STATES; do : >"$WORK/$state"; done
 for _ in $(seq "$PLAY_RUNS"); do
@@ -316,7 +311,6 @@ for state in $STATES; do
         "$(median_of 2 "$WORK/$state")"
 done
 
-STILL=
 [ "$parts" = "all" ] || {
     echo "load average at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
     exit 0
