@@ -38,6 +38,15 @@ constexpr double kDefaultRefreshRate = 60.0;
 // a tick.
 constexpr double kMostPixelsInOneCopy = 4 * 1024;
 
+// Calls draw with each band of the rectangle (device pixels) small enough for Qt to copy on
+// this thread.
+template <typename Draw> void inBands(const QRect& rect, Draw draw) {
+    const int bandHeight =
+        std::max(1, static_cast<int>(kMostPixelsInOneCopy / std::max(1, rect.width())));
+    for (int top = rect.top(); top <= rect.bottom(); top += bandHeight)
+        draw(QRect(rect.left(), top, rect.width(), std::min(bandHeight, rect.bottom() + 1 - top)));
+}
+
 int refreshIntervalMs(const QScreen* screen) {
     const double rate =
         screen && screen->refreshRate() > 1 ? screen->refreshRate() : kDefaultRefreshRate;
@@ -111,8 +120,9 @@ void forgetReaderView(QWidget& form) {
         QAccessible::uniqueId(QAccessible::queryAccessibleInterface(&form)));
 }
 
-// What a control's pixels are made of, for a control that is a plain label or frame holding
-// only such controls: while it stays the same, the control looks as it was last painted.
+// What a control's own pixels are made of, for a plain label, frame or push button (the
+// controls it holds have looks of their own): while it stays the same and the control stays in
+// place, it looks as it was last painted.
 struct ControlLook {
     QRect geometry;
     QString text;
@@ -133,18 +143,21 @@ struct ControlLook {
     bool focused = false;
     bool underMouse = false;
     bool isDefault = false;
-    std::vector<ControlLook> shownControls;
 
     bool operator==(const ControlLook&) const = default;
 };
 
-// The look of a control, or none when it holds a kind of control whose look is not known here
-// (boxes, scroll bars, option buttons, controls that paint themselves).
-std::optional<ControlLook> lookOf(const QWidget& control) {
+// The look of a control, or none for a kind of control whose look is not known here (boxes,
+// scroll bars, option buttons, controls that paint themselves).
+bool lookKnown(const QWidget& control) {
     const QMetaObject* kind = control.metaObject();
-    if (kind != &QLabel::staticMetaObject && kind != &QFrame::staticMetaObject &&
-        kind != &QPushButton::staticMetaObject)
-        return std::nullopt;
+    return kind == &QLabel::staticMetaObject || kind == &QFrame::staticMetaObject ||
+           kind == &QPushButton::staticMetaObject;
+}
+
+std::optional<ControlLook> lookOf(const QWidget& control) {
+    if (!lookKnown(control)) return std::nullopt;
+    const QMetaObject* kind = control.metaObject();
     ControlLook look;
     look.geometry = control.geometry();
     look.styleSheet = control.styleSheet();
@@ -171,13 +184,6 @@ std::optional<ControlLook> lookOf(const QWidget& control) {
         look.wordWrap = label.wordWrap();
         look.indent = label.indent();
         look.margin = label.margin();
-    }
-    for (QObject* child : control.children()) {
-        auto* held = qobject_cast<QWidget*>(child);
-        if (!held || held->isHidden()) continue;
-        std::optional<ControlLook> heldLook = lookOf(*held);
-        if (!heldLook) return std::nullopt;
-        look.shownControls.push_back(std::move(*heldLook));
     }
     return look;
 }
@@ -224,9 +230,12 @@ class ControlsPicture {
     void drawOver(QPainter& painter, const QRegion& part, QPoint origin, qreal ratio) const {
         const QRegion shown = shownControls_ & toDevice(part, origin, ratio);
         for (const QRect& rect : shown)
-            painter.drawImage(QRectF(origin.x() + rect.x() / ratio, origin.y() + rect.y() / ratio,
-                                     rect.width() / ratio, rect.height() / ratio),
-                              image_, rect);
+            inBands(rect, [&](const QRect& band) {
+                painter.drawImage(QRectF(origin.x() + band.x() / ratio,
+                                         origin.y() + band.y() / ratio, band.width() / ratio,
+                                         band.height() / ratio),
+                                  image_, band);
+            });
     }
 
     // Device pixels of the picture area covering a part of the window.
@@ -256,6 +265,8 @@ class ControlsPicture {
         QWidget* control;
         QRect onPicture;
         std::optional<ControlLook> look;
+        // Held by the form itself: painted with the controls it holds.
+        bool onForm;
     };
     // Where a control was last painted, and its look then when it was painted whole with a
     // look known here.
@@ -268,16 +279,26 @@ class ControlsPicture {
         QRegion changed;
     };
 
-    // The controls shown on the form, bottom first; the look of those reaching into the area.
+    // The controls shown on the form, bottom first, each followed by those it holds when its own
+    // look is known here; the look of those reaching into the area.
     std::vector<Shown> shownControls(const QWidget& form, const QRect& area) const {
         std::vector<Shown> shown;
-        for (QObject* child : form.children()) {
-            auto* control = qobject_cast<QWidget*>(child);
-            if (!control || !control->isVisible()) continue;
-            const QRect at = onPicture(form, control->geometry());
-            shown.push_back({control, at, at.intersects(area) ? lookOf(*control) : std::nullopt});
-        }
+        addShown(form, form, QPoint(), area, shown);
         return shown;
+    }
+
+    void addShown(const QWidget& form, const QWidget& holder, QPoint holderInForm,
+                  const QRect& area, std::vector<Shown>& shown) const {
+        for (QObject* child : holder.children()) {
+            auto* control = qobject_cast<QWidget*>(child);
+            if (!control || !control->isVisible() || control->isWindow()) continue;
+            const QRect inForm = control->geometry().translated(holderInForm);
+            const QRect at = onPicture(form, inForm);
+            shown.push_back({control, at, at.intersects(area) ? lookOf(*control) : std::nullopt,
+                             &holder == &form});
+            // A control of a kind not known here is painted again whole, with all it holds.
+            if (lookKnown(*control)) addShown(form, *control, inForm.topLeft(), area, shown);
+        }
     }
 
     // A control may reach beyond the form's edge; only what the picture holds of it counts.
@@ -300,6 +321,7 @@ class ControlsPicture {
             if (!each.onPicture.intersects(area)) continue;
             const auto painted = painted_.find(each.control);
             const bool same = painted != painted_.end() && painted->second.look && each.look &&
+                              painted->second.onPicture == each.onPicture &&
                               *painted->second.look == *each.look;
             if (same) {
                 compared.unchanged += each.onPicture;
@@ -323,7 +345,8 @@ class ControlsPicture {
     void paint(QWidget& form, const std::vector<Shown>& shown, const QRegion& cleared) {
         if (cleared.isEmpty()) return;
         QRegion controls;
-        for (const Shown& each : shown) controls += each.onPicture;
+        for (const Shown& each : shown)
+            if (each.onForm) controls += each.onPicture;
         shownControls_ = (shownControls_ - cleared) + (controls & cleared);
         QPainter painter(&image_);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
@@ -337,11 +360,12 @@ class ControlsPicture {
         const double sx = image_.width() / double(form.width());
         const double sy = image_.height() / double(form.height());
         const QRect bounds = drawn.boundingRect();
-        const QRect inForm = QRectF(bounds.x() / sx, bounds.y() / sy, bounds.width() / sx,
-                                    bounds.height() / sy)
-                                 .toAlignedRect()
-                                 .adjusted(-1, -1, 1, 1) &
-                             form.rect();
+        QRegion inForm;
+        for (const QRect& rect : drawn)
+            inForm += QRectF(rect.x() / sx, rect.y() / sy, rect.width() / sx, rect.height() / sy)
+                          .toAlignedRect()
+                          .adjusted(-1, -1, 1, 1) &
+                      form.rect();
         QImage fresh(bounds.size(), QImage::Format_ARGB32_Premultiplied);
         fresh.fill(Qt::transparent);
         {
@@ -351,18 +375,19 @@ class ControlsPicture {
             // Control by control, bottom first, so that only the controls in the region are
             // visited: the form holds many more, hidden.
             for (const Shown& each : shown) {
-                if (!drawn.intersects(each.onPicture)) continue;
+                if (!each.onForm || !drawn.intersects(each.onPicture)) continue;
                 QWidget* control = each.control;
-                const QRect inControl = inForm.intersected(control->geometry());
+                const QRegion inControl = inForm & control->geometry();
                 if (inControl.isEmpty()) continue;
                 // As a part of the form: its background only where it paints one itself.
-                control->render(&formPainter, inControl.topLeft(),
-                                QRegion(inControl.translated(-control->pos())),
-                                QWidget::DrawChildren);
+                control->render(&formPainter, inControl.boundingRect().topLeft(),
+                                inControl.translated(-control->pos()), QWidget::DrawChildren);
             }
         }
         for (const QRect& rect : drawn)
-            painter.drawImage(rect.topLeft(), fresh, rect.translated(-bounds.topLeft()));
+            inBands(rect, [&](const QRect& band) {
+                painter.drawImage(band.topLeft(), fresh, band.translated(-bounds.topLeft()));
+            });
         notePainted(shown, drawn);
     }
 
