@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QBackingStore>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QFont>
 #include <QFrame>
 #include <QGraphicsProxyWidget>
@@ -11,6 +12,8 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QRegion>
@@ -120,7 +123,7 @@ void forgetReaderView(QWidget& form) {
         QAccessible::uniqueId(QAccessible::queryAccessibleInterface(&form)));
 }
 
-// What a control's own pixels are made of, for a plain label, frame or push button (the
+// What a control's own pixels are made of, for a plain label, frame, button or scroll bar (the
 // controls it holds have looks of their own): while it stays the same and the control stays in
 // place, it looks as it was last painted.
 struct ControlLook {
@@ -143,18 +146,28 @@ struct ControlLook {
     bool focused = false;
     bool underMouse = false;
     bool isDefault = false;
+    bool checked = false;
+    // A scroll bar's state, and where the pointer is over it: the style lights the part under
+    // the pointer.
+    int value = 0;
+    int minimum = 0;
+    int maximum = 0;
+    int pageStep = 0;
+    QPoint pointer;
 
     bool operator==(const ControlLook&) const = default;
 };
 
-// The look of a control, or none for a kind of control whose look is not known here (boxes,
-// scroll bars, option buttons, controls that paint themselves).
+// Whether the look of a control of this kind is known here: not for text boxes, whose caret
+// blinks unseen, nor for controls that paint themselves.
 bool lookKnown(const QWidget& control) {
     const QMetaObject* kind = control.metaObject();
     return kind == &QLabel::staticMetaObject || kind == &QFrame::staticMetaObject ||
-           kind == &QPushButton::staticMetaObject;
+           kind == &QPushButton::staticMetaObject || kind == &QRadioButton::staticMetaObject ||
+           kind == &QScrollBar::staticMetaObject;
 }
 
+// The look of a control, or none when its kind is not known here.
 std::optional<ControlLook> lookOf(const QWidget& control) {
     if (!lookKnown(control)) return std::nullopt;
     const QMetaObject* kind = control.metaObject();
@@ -165,14 +178,28 @@ std::optional<ControlLook> lookOf(const QWidget& control) {
     look.palette = control.palette().cacheKey();
     look.enabled = control.isEnabled();
     look.active = control.isActiveWindow();
-    if (kind == &QPushButton::staticMetaObject) {
-        const auto& button = static_cast<const QPushButton&>(control);
+    look.focused = control.hasFocus();
+    look.underMouse = control.underMouse();
+    if (kind == &QPushButton::staticMetaObject || kind == &QRadioButton::staticMetaObject) {
+        const auto& button = static_cast<const QAbstractButton&>(control);
         look.text = button.text();
         look.pixmap = button.icon().cacheKey();
         look.down = button.isDown();
-        look.focused = button.hasFocus();
-        look.underMouse = button.underMouse();
-        look.isDefault = button.isDefault() || button.autoDefault();
+        look.checked = button.isChecked();
+        if (kind == &QPushButton::staticMetaObject) {
+            const auto& push = static_cast<const QPushButton&>(control);
+            look.isDefault = push.isDefault() || push.autoDefault();
+        }
+        return look;
+    }
+    if (kind == &QScrollBar::staticMetaObject) {
+        const auto& bar = static_cast<const QScrollBar&>(control);
+        look.value = bar.value();
+        look.minimum = bar.minimum();
+        look.maximum = bar.maximum();
+        look.pageStep = bar.pageStep();
+        look.down = bar.isSliderDown();
+        if (look.underMouse) look.pointer = bar.mapFromGlobal(QCursor::pos());
         return look;
     }
     look.frameStyle = static_cast<const QFrame&>(control).frameStyle();

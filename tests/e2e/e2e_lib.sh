@@ -55,6 +55,10 @@ start_xvfb() {
 start_desktop() {
     start_xvfb "$@"
     start_desktop_session || fail "no desktop session on $DISPLAY"
+    # The accented letters the tests type get keys of their own, as on an Italian keyboard:
+    # xdotool would otherwise map a spare key to each for a moment, and a program busy at that
+    # moment reads the key after the map is put back, and loses the letter.
+    xmodmap -e "keycode 254 = ograve Ograve" || fail "no key for the accented letters on $DISPLAY"
 }
 
 # A program folder with the game and a copy of its data files.
