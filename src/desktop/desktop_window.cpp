@@ -41,11 +41,11 @@ constexpr double kDefaultRefreshRate = 60.0;
 // a tick.
 constexpr double kMostPixelsInOneCopy = 4 * 1024;
 
-// Calls draw with each band of the rectangle (device pixels) small enough for Qt to copy on
-// this thread.
-template <typename Draw> void inBands(const QRect& rect, Draw draw) {
-    const int bandHeight =
-        std::max(1, static_cast<int>(kMostPixelsInOneCopy / std::max(1, rect.width())));
+// Calls draw with each band of the rectangle small enough for Qt to copy on this thread; each of
+// its pixels covers devicePixels pixels of the screen.
+template <typename Draw> void inBands(const QRect& rect, Draw draw, double devicePixels = 1) {
+    const int bandHeight = std::max(
+        1, static_cast<int>(kMostPixelsInOneCopy / (std::max(1, rect.width()) * devicePixels)));
     for (int top = rect.top(); top <= rect.bottom(); top += bandHeight)
         draw(QRect(rect.left(), top, rect.width(), std::min(bandHeight, rect.bottom() + 1 - top)));
 }
@@ -638,8 +638,7 @@ void DesktopWindow::drawBackground(QPainter* painter, const QRectF& exposed) {
     // In window pixels from here on. The exposed rectangle bounds all that changed since the
     // last refresh; only the parts being painted are drawn, each on its own, so that a sprite
     // at the top and a caption at the bottom do not cost the whole field between them.
-    const QRect area = mapFromScene(exposed).boundingRect().adjusted(-1, -1, 1, 1);
-    const QRegion painted = paintedRegion_ & area;
+    const QRegion painted = paintedWithin(exposed);
     painter->save();
     painter->resetTransform();
     // Black around the picture; the picture itself covers the rest.
@@ -653,10 +652,9 @@ void DesktopWindow::drawBackground(QPainter* painter, const QRectF& exposed) {
 void DesktopWindow::drawForeground(QPainter* painter, const QRectF& exposed) {
     // A paint of the window outside a refresh is a change of the window's size or a part the
     // desktop uncovered: the controls there are painted again where they may have changed.
-    const QRect area = mapFromScene(exposed).boundingRect().adjusted(-1, -1, 1, 1);
-    const QRegion parts = paintedRegion_ & area & pictureArea_;
+    // The field was brought to the window's scale beneath.
+    const QRegion parts = paintedWithin(exposed) & pictureArea_;
     if (parts.isEmpty()) return;
-    rescaleField();
     const qreal ratio = devicePixelRatioF();
     controls_->repaint(form_, ControlsPicture::toDevice(parts, pictureArea_.topLeft(), ratio));
     if (!form_.isVisible()) return;
@@ -666,6 +664,10 @@ void DesktopWindow::drawForeground(QPainter* painter, const QRectF& exposed) {
     painter->restore();
 }
 
+QRegion DesktopWindow::paintedWithin(const QRectF& exposed) const {
+    return paintedRegion_ & mapFromScene(exposed).boundingRect().adjusted(-1, -1, 1, 1);
+}
+
 void DesktopWindow::drawField(QPainter& painter, const QRegion& part) const {
     const Picture& field = scaled_.picture();
     if (field.empty()) return;
@@ -673,19 +675,16 @@ void DesktopWindow::drawField(QPainter& painter, const QRegion& part) const {
                  field.width * 4, QImage::Format_RGB32);
     const qreal ratio = devicePixelRatioF();
     image.setDevicePixelRatio(ratio);
-    for (const QRect& shownPart : part) {
-        // In bands small enough for Qt to copy on this thread.
-        const int bandHeight = std::max(
-            1, static_cast<int>(kMostPixelsInOneCopy / (shownPart.width() * ratio * ratio)));
-        for (int top = shownPart.top(); top <= shownPart.bottom(); top += bandHeight) {
-            const QRect band(shownPart.left(), top, shownPart.width(),
-                             std::min(bandHeight, shownPart.bottom() + 1 - top));
-            const QRect from = band.translated(-pictureArea_.topLeft());
-            painter.drawImage(QRectF(band), image,
-                              QRectF(from.x() * ratio, from.y() * ratio, from.width() * ratio,
-                                     from.height() * ratio));
-        }
-    }
+    for (const QRect& shownPart : part)
+        inBands(
+            shownPart,
+            [&](const QRect& band) {
+                const QRect from = band.translated(-pictureArea_.topLeft());
+                painter.drawImage(QRectF(band), image,
+                                  QRectF(from.x() * ratio, from.y() * ratio,
+                                         from.width() * ratio, from.height() * ratio));
+            },
+            ratio * ratio);
 }
 
 } // namespace vorlin

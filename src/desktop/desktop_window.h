@@ -67,6 +67,9 @@ class DesktopWindow : public QGraphicsView {
     void rescaleField();
     // Draws the scaled field over a part of the picture area (window pixels).
     void drawField(QPainter& painter, const QRegion& part) const;
+    // The part of the window (window pixels) the paint under way covers within a rectangle of
+    // the scene a paint step was given.
+    QRegion paintedWithin(const QRectF& exposed) const;
     // Shows the changed parts of the field straight on the screen, with the controls as last
     // painted laid over them; false when the window cannot be drawn now (hidden, or its size
     // not yet taken by the desktop) and the parts must go the way of every paint.
