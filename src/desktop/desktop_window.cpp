@@ -11,14 +11,14 @@
 #include <QGraphicsScene>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QScrollBar>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRegion>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QScrollBar>
 #include <QStyleOptionGraphicsItem>
 #include <QWindow>
 
@@ -294,6 +294,9 @@ class ControlsPicture {
         std::optional<ControlLook> look;
         // Held by the form itself: painted with the controls it holds.
         bool onForm;
+        // The pixels the control paints whole, whatever lies under it: a label or panel with a
+        // background of its own. Nothing for any other.
+        QRect covers;
     };
     // Where a control was last painted, and its look then when it was painted whole with a
     // look known here.
@@ -310,52 +313,84 @@ class ControlsPicture {
     // look is known here; the look of those reaching into the area.
     std::vector<Shown> shownControls(const QWidget& form, const QRect& area) const {
         std::vector<Shown> shown;
-        addShown(form, form, QPoint(), area, shown);
+        addShown(form, form, QPoint(), image_.rect(), area, shown);
         return shown;
     }
 
+    // A control shows only within its holder: a caption wider than its box, or a title taller
+    // than its panel, is cut at the holder's edge, and only what shows of it counts.
     void addShown(const QWidget& form, const QWidget& holder, QPoint holderInForm,
-                  const QRect& area, std::vector<Shown>& shown) const {
+                  const QRect& holderShows, const QRect& area, std::vector<Shown>& shown) const {
         for (QObject* child : holder.children()) {
             auto* control = qobject_cast<QWidget*>(child);
             if (!control || !control->isVisible() || control->isWindow()) continue;
             const QRect inForm = control->geometry().translated(holderInForm);
-            const QRect at = onPicture(form, inForm);
-            shown.push_back({control, at, at.intersects(area) ? lookOf(*control) : std::nullopt,
-                             &holder == &form});
+            const QRect at = onPicture(form, inForm) & holderShows;
+            shown.push_back(
+                {control, at, at.intersects(area) ? lookOf(*control) : std::nullopt,
+                 &holder == &form,
+                 paintsOwnBackground(*control) ? wholePixelsOf(form, inForm) & at : QRect()});
             // A control of a kind not known here is painted again whole, with all it holds.
-            if (lookKnown(*control)) addShown(form, *control, inForm.topLeft(), area, shown);
+            if (lookKnown(*control)) addShown(form, *control, inForm.topLeft(), at, area, shown);
         }
     }
 
-    // A control may reach beyond the form's edge; only what the picture holds of it counts.
+    // Where a part of the form lies on the picture.
     QRect onPicture(const QWidget& form, const QRect& at) const {
+        return scaledToPicture(form, at).toAlignedRect();
+    }
+
+    // The pixels of the picture a part of the form covers whole: at a fractional scale the
+    // pixels on its edge are shared with what lies beside it.
+    QRect wholePixelsOf(const QWidget& form, const QRect& at) const {
+        const QRectF scaled = scaledToPicture(form, at);
+        const QPoint topLeft(static_cast<int>(std::ceil(scaled.left())),
+                             static_cast<int>(std::ceil(scaled.top())));
+        const QPoint pastBottomRight(static_cast<int>(std::floor(scaled.right())),
+                                     static_cast<int>(std::floor(scaled.bottom())));
+        return QRect(topLeft, pastBottomRight - QPoint(1, 1));
+    }
+
+    QRectF scaledToPicture(const QWidget& form, const QRect& at) const {
         const double sx = image_.width() / double(form.width());
         const double sy = image_.height() / double(form.height());
-        return QRectF(at.x() * sx, at.y() * sy, at.width() * sx, at.height() * sy)
-                   .toAlignedRect() &
-               image_.rect();
+        return QRectF(at.x() * sx, at.y() * sy, at.width() * sx, at.height() * sy);
+    }
+
+    // A label or panel whose style gives it a background that hides what lies under it.
+    static bool paintsOwnBackground(const QWidget& control) {
+        const QMetaObject* kind = control.metaObject();
+        return (kind == &QLabel::staticMetaObject || kind == &QFrame::staticMetaObject) &&
+               control.testAttribute(Qt::WA_StyledBackground) &&
+               control.palette().brush(control.backgroundRole()).isOpaque();
     }
 
     // Which of the controls reaching into the area look as they were last painted, and where
     // the others lie now and lay when they were last painted, with the places of the controls
     // hidden since (what lay under them shows again).
+    // A change hidden under a control above it that looks as it was painted and paints its
+    // whole background changes nothing on the picture: the energy caption reaching under the
+    // charges box beside it, say. (The list is bottom first: each control lies under all those
+    // after it.)
     Comparison compare(const std::vector<Shown>& shown, const QRect& area) {
         Comparison compared;
         std::vector<const QWidget*> stillShown;
-        for (const Shown& each : shown) {
-            stillShown.push_back(each.control);
-            if (!each.onPicture.intersects(area)) continue;
-            const auto painted = painted_.find(each.control);
-            const bool same = painted != painted_.end() && painted->second.look && each.look &&
-                              painted->second.onPicture == each.onPicture &&
-                              *painted->second.look == *each.look;
+        QRegion hiddenByUnchanged;
+        for (auto each = shown.rbegin(); each != shown.rend(); ++each) {
+            stillShown.push_back(each->control);
+            if (!each->onPicture.intersects(area)) continue;
+            const auto painted = painted_.find(each->control);
+            const bool same = painted != painted_.end() && painted->second.look && each->look &&
+                              painted->second.onPicture == each->onPicture &&
+                              *painted->second.look == *each->look;
             if (same) {
-                compared.unchanged += each.onPicture;
+                compared.unchanged += each->onPicture;
+                hiddenByUnchanged += each->covers;
                 continue;
             }
-            compared.changed += each.onPicture;
-            if (painted != painted_.end()) compared.changed += painted->second.onPicture;
+            QRegion changed(each->onPicture);
+            if (painted != painted_.end()) changed += painted->second.onPicture;
+            compared.changed += changed - hiddenByUnchanged;
         }
         for (auto it = painted_.begin(); it != painted_.end();) {
             if (std::find(stillShown.begin(), stillShown.end(), it->first) != stillShown.end()) {
@@ -393,6 +428,19 @@ class ControlsPicture {
                           .toAlignedRect()
                           .adjusted(-1, -1, 1, 1) &
                       form.rect();
+        // A control whose part in the region lies whole under controls above it that paint
+        // their own background is not painted at all: the box beside a changed caption, under
+        // its edge. What it holds is painted with it, so does not count.
+        std::vector<bool> inSight(shown.size());
+        QRegion hiddenByThoseAbove;
+        QRegion coveredByThoseHeld;
+        for (std::size_t i = shown.size(); i-- > 0;) {
+            coveredByThoseHeld += shown[i].covers;
+            if (!shown[i].onForm) continue;
+            inSight[i] = !((drawn & shown[i].onPicture) - hiddenByThoseAbove).isEmpty();
+            hiddenByThoseAbove += coveredByThoseHeld;
+            coveredByThoseHeld = QRegion();
+        }
         QImage fresh(bounds.size(), QImage::Format_ARGB32_Premultiplied);
         fresh.fill(Qt::transparent);
         {
@@ -401,8 +449,9 @@ class ControlsPicture {
             formPainter.scale(sx, sy);
             // Control by control, bottom first, so that only the controls in the region are
             // visited: the form holds many more, hidden.
-            for (const Shown& each : shown) {
-                if (!each.onForm || !drawn.intersects(each.onPicture)) continue;
+            for (std::size_t i = 0; i < shown.size(); ++i) {
+                const Shown& each = shown[i];
+                if (!each.onForm || !inSight[i]) continue;
                 QWidget* control = each.control;
                 const QRegion inControl = inForm & control->geometry();
                 if (inControl.isEmpty()) continue;
@@ -681,8 +730,8 @@ void DesktopWindow::drawField(QPainter& painter, const QRegion& part) const {
             [&](const QRect& band) {
                 const QRect from = band.translated(-pictureArea_.topLeft());
                 painter.drawImage(QRectF(band), image,
-                                  QRectF(from.x() * ratio, from.y() * ratio,
-                                         from.width() * ratio, from.height() * ratio));
+                                  QRectF(from.x() * ratio, from.y() * ratio, from.width() * ratio,
+                                         from.height() * ratio));
             },
             ratio * ratio);
 }

@@ -132,10 +132,16 @@ TEST_F(DesktopWindowTest, AtEachRefreshShowsWhatEveryTickPaintingShows) {
 }
 
 // A refresh that carries a changed status caption with the moved sprites shows both at once,
-// and nothing paints the window after it.
+// and nothing paints the window after it. Of the controls, only the captions that changed are
+// painted again: not the scheme title, taller than its panel, nor the charges box, into which
+// the energy caption reaches beyond its own box.
 TEST_F(DesktopWindowTest, ARefreshWithACaptionShowsItWithoutAPaintOfTheWindow) {
     settle();
+    ASSERT_TRUE(onDesktop->controls().visible("LabelPictureTitoloSchema"));
     PaintCounter counter(desktop->viewport());
+    PaintCounter title(onDesktop->controls().widget("LabelPictureTitoloSchema"));
+    PaintCounter charges(onDesktop->controls().widget("Label11"));
+    PaintCounter lost(onDesktop->controls().widget("nPersiTotale"));
     for (int refresh = 1; refresh <= 5; ++refresh) {
         SCOPED_TRACE(refresh);
         const QString lostBefore = onDesktop->controls().caption("nPersiTotale");
@@ -143,11 +149,14 @@ TEST_F(DesktopWindowTest, ARefreshWithACaptionShowsItWithoutAPaintOfTheWindow) {
             loseAnObjectOnTheNextTick(*f);
             f->game().TimerAnimazione_Timer();
         }
-        counter.paints = 0;
+        counter.paints = title.paints = charges.paints = lost.paints = 0;
         desktop->showNewestFrame();
         settle();
         ASSERT_NE(onDesktop->controls().caption("nPersiTotale"), lostBefore);
         EXPECT_EQ(counter.paints, 0);
+        EXPECT_GT(lost.paints, 0);
+        EXPECT_EQ(title.paints, 0);
+        EXPECT_EQ(charges.paints, 0);
         EXPECT_EQ(onScreen().copy(kStatusCaptions), everyTickPicture().copy(kStatusCaptions));
     }
 }
