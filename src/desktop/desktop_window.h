@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QGraphicsProxyWidget;
 
@@ -37,8 +38,10 @@ class DesktopWindow : public QGraphicsView {
 
     // The form the window shows.
     QWidget* heldForm() const { return &form_; }
-    // The game drew a new frame: it is shown at the next display refresh.
-    void frameChanged();
+    // The game drew a new frame: it is shown at the next display refresh. nextFrameInMs, when
+    // the game knows it, is when it draws the next one: a game that draws faster than the
+    // display refreshes then has each refresh made in the wake-up of one of its frames.
+    void frameChanged(std::optional<int> nextFrameInMs = std::nullopt);
     // A display refresh: shows what changed in the frame and in the form's controls since the
     // last one.
     void showNewestFrame();
@@ -60,8 +63,9 @@ class DesktopWindow : public QGraphicsView {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // Starts the refresh timer, unless it runs: a refresh interval after the last refresh.
-    void scheduleRefresh();
+    // Has the next refresh made a refresh interval after the last one: at once when that has
+    // gone by, else at that moment, or with the game's next frame when that comes soon after.
+    void scheduleRefresh(std::optional<int> nextFrameInMs = std::nullopt);
     void fitPicture();
     // Brings the scaled field up to date with the shown frame at the window's current scale.
     void rescaleField();

@@ -311,7 +311,7 @@ void Form1::setStatusNumber(StatusLabel label, int number) {
     if (DesktopWindow* desktop = screenMode_->desktopWindow()) {
         controls_.setCaptionShownLater(name, QString::fromStdString(caption));
         captionsToShow_.insert(name);
-        desktop->frameChanged();
+        desktop->frameChanged(nextFrameInMs());
     } else {
         controls_.setCaption(name, QString::fromStdString(caption));
     }
@@ -362,9 +362,15 @@ const SpritePair* Form1::reloadPauseSign() {
 // drew one since the last; a form of its own (tests, replays) shows every frame.
 void Form1::presentFrame() {
     if (DesktopWindow* desktop = screenMode_->desktopWindow())
-        desktop->frameChanged();
+        desktop->frameChanged(nextFrameInMs());
     else
         update();
+}
+
+std::optional<int> Form1::nextFrameInMs() const {
+    const FormTimer& animation = timer("TimerAnimazione");
+    if (!animation.enabled()) return std::nullopt;
+    return animation.interval();
 }
 
 } // namespace vorlin

@@ -13,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 
 namespace vorlin {
@@ -133,6 +134,8 @@ class Form1 : public QWidget, private GameWindow {
     void quitProgram() override;
     const SpritePair* reloadPauseSign() override;
     void presentFrame() override;
+    // When the game draws its next frame: a tick from now while the animation runs.
+    std::optional<int> nextFrameInMs() const;
 
     void createTimers();
     void connectHandlers();

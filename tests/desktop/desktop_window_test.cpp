@@ -174,6 +174,26 @@ TEST_F(DesktopWindowTest, AChangeOfTheFormWithoutATickReachesTheScreen) {
     }
 }
 
+// A frame the game announced it would soon follow with another is shown all the same when no
+// other comes: the game stopped just after it.
+TEST_F(DesktopWindowTest, AFrameNotFollowedAsAnnouncedIsShownAllTheSame) {
+    // The game runs at 1 ms a tick: each frame announces the next a millisecond later.
+    onDesktop->timer("TimerAnimazione").setInterval(1);
+    settle();
+    // A refresh made just now: the next falls due a refresh interval later.
+    tickBoth(1);
+    desktop->showNewestFrame();
+    for (Form1* f : {form.get(), onDesktop.get()}) {
+        loseAnObjectOnTheNextTick(*f);
+        f->game().TimerAnimazione_Timer();
+    }
+    const std::uint64_t shownBefore = desktop->framesShown();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return desktop->framesShown() > shownBefore; }, 2000));
+    const QImage shown = onScreen();
+    EXPECT_EQ(shown.copy(kField), everyTickPicture().copy(kField));
+    EXPECT_EQ(shown.copy(kStatusCaptions), everyTickPicture().copy(kStatusCaptions));
+}
+
 // Grown to a whole-number or a fractional factor, the field is the frame scaled by nearest
 // neighbour, centred on black; the controls are drawn at the scaled size over it.
 TEST_F(DesktopWindowTest, AGrownWindowScalesTheFieldSharpAndCentred) {
