@@ -454,14 +454,14 @@ class ControlsPicture {
             // Control by control, bottom first, so that only the controls in the region are
             // visited: the form holds many more, hidden.
             for (std::size_t i = 0; i < shown.size(); ++i) {
-                const Shown& each = shown[i];
-                if (!each.onForm || !inSight[i]) continue;
-                QWidget* control = each.control;
-                const QRegion inControl = inForm & control->geometry();
+                if (!shown[i].onForm || !inSight[i]) continue;
+                QWidget* control = shown[paintedFrom(shown, i, drawn)].control;
+                const QRect inFormAt(control->mapTo(&form, QPoint()), control->size());
+                const QRegion inControl = inForm & inFormAt;
                 if (inControl.isEmpty()) continue;
                 // As a part of the form: its background only where it paints one itself.
                 control->render(&formPainter, inControl.boundingRect().topLeft(),
-                                inControl.translated(-control->pos()), QWidget::DrawChildren);
+                                inControl.translated(-inFormAt.topLeft()), QWidget::DrawChildren);
             }
         }
         for (const QRect& rect : drawn)
@@ -469,6 +469,21 @@ class ControlsPicture {
                 painter.drawImage(band.topLeft(), fresh, band.translated(-bounds.topLeft()));
             });
         notePainted(shown, drawn);
+    }
+
+    // Which control to paint, with all it holds, for the control the form holds at index
+    // holder: the one it holds that lies on top wherever the region meets the holder, when that
+    // one paints its own background over all of it (a caption in its box), else the holder.
+    static std::size_t paintedFrom(const std::vector<Shown>& shown, std::size_t holder,
+                                   const QRegion& region) {
+        const QRegion part = region & shown[holder].onPicture;
+        std::size_t held = holder + 1;
+        while (held < shown.size() && !shown[held].onForm)
+            ++held;
+        while (--held > holder)
+            if (part.intersects(shown[held].onPicture))
+                return (part - shown[held].covers).isEmpty() ? held : holder;
+        return holder;
     }
 
     // Keeps where each control painted just now lies, and its look when it was painted whole;
