@@ -16,8 +16,9 @@ constexpr int kMixAheadMilliseconds = 30;
 // How much of a sound the server plays between two notes to the game that it has room for
 // more. The whole sound is written at once, so the notes are only news, but each one wakes the
 // sound library's thread: with the server's own step of 20 ms that was 50 times a second
-// whenever a sound played.
-constexpr int kRoomNoteStepMilliseconds = 200;
+// whenever a sound played. Longer than the game's longest sound (under two seconds), a sound
+// plays to its end without any.
+constexpr int kRoomNoteStepMilliseconds = 2000;
 // What the stream asks of the server: the server keeps two note steps in hand and splits the
 // rest of the target evenly between the card's buffer and its own queue, so this target has it
 // mix kMixAheadMilliseconds ahead.
