@@ -371,11 +371,9 @@ class ControlsPicture {
 
     // Which of the controls reaching into the area look as they were last painted, and where
     // the others lie now and lay when they were last painted, with the places of the controls
-    // hidden since (what lay under them shows again).
-    // A change hidden under a control above it that looks as it was painted and paints its
-    // whole background changes nothing on the picture: the energy caption reaching under the
-    // charges box beside it, say. (The list is bottom first: each control lies under all those
-    // after it.)
+    // hidden since (what lay under them shows again). A change under a control above it that
+    // looks as it was painted and paints its whole background changes nothing on the picture
+    // and is left out. (The list is bottom first: each control lies under all those after it.)
     Comparison compare(const std::vector<Shown>& shown, const QRect& area) {
         Comparison compared;
         std::vector<const QWidget*> stillShown;
