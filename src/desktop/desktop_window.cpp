@@ -33,7 +33,10 @@ constexpr double kDefaultRefreshRate = 60.0;
 // 60 Hz refresh, so that a game at 10 ms a tick is shown at 50 frames a second, each refresh in
 // the wake-up of a tick.
 constexpr int kRefreshAwaitsAFrameMs = 4;
-int refreshIntervalMs(const QScreen* screen) {
+// A refresh that falls due this soon is made at once: the game's frames that come once a
+// refresh interval, measured to the millisecond, may seem to come a little early.
+constexpr int kRefreshComesEarlyMs = 1;
+int refreshIntervalOf(const QScreen* screen) {
     const double rate =
         screen && screen->refreshRate() > 1 ? screen->refreshRate() : kDefaultRefreshRate;
     // Rounded up: never more often than the display refreshes.
@@ -155,7 +158,7 @@ DesktopWindow::DesktopWindow(QWidget& form, const Picture& frame,
 
     refresh_.setTimerType(Qt::PreciseTimer);
     refresh_.setSingleShot(true);
-    refreshIntervalMs_ = refreshIntervalMs(screen());
+    refreshIntervalMs_ = refreshIntervalOf(screen());
     connect(&refresh_, &QTimer::timeout, this, [this] { showNewestFrame(); });
     resize(form.size());
     windowedSize_ = form.size();
@@ -178,7 +181,7 @@ void DesktopWindow::frameChanged(std::optional<int> nextFrameInMs) {
 void DesktopWindow::scheduleRefresh(std::optional<int> nextFrameInMs) {
     const qint64 sinceLast = lastRefresh_.isValid() ? lastRefresh_.elapsed() : refreshIntervalMs_;
     const qint64 dueIn = std::max<qint64>(0, refreshIntervalMs_ - sinceLast);
-    if (dueIn == 0) {
+    if (dueIn <= kRefreshComesEarlyMs) {
         // In the same turn of the event loop, once the handler that made the change is over:
         // the display is woken only for frames that changed, and not once more for them.
         if (!refresh_.isActive() || refresh_.remainingTime() > 0) refresh_.start(0);

@@ -54,6 +54,8 @@ class DesktopWindow : public QGraphicsView {
     QRect pictureArea() const { return pictureArea_; }
     // Display refreshes that showed a changed frame.
     std::uint64_t framesShown() const { return framesShown_; }
+    // Milliseconds between two refreshes of the display, rounded up.
+    int refreshIntervalMs() const { return refreshIntervalMs_; }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -132,7 +132,7 @@ void Form1::createTimers() {
                     catchUpTimers();
                     handler();
                 },
-                options_.clock));
+                options_.clock, &beatBatches_));
         }
         timerByName_[design.name] = timers_.back().get();
     }
@@ -141,6 +141,7 @@ void Form1::createTimers() {
 void Form1::catchUpTimers() {
     for (auto& timer : timers_)
         timer->catchUp();
+    beatBatches_.runDue();
 }
 
 void Form1::connectHandlers() {
@@ -166,7 +167,12 @@ void Form1::connectHandlers() {
         {"Label24", [this] { IndirizzoSito_(); }},
         {"Label25", [this] { IndirizzoSito_(); }},
     };
-    for (const auto& [name, handler] : clickHandlers_) {
+    for (auto& [name, handler] : clickHandlers_) {
+        // A click comes after the beats that fell due before it.
+        handler = [this, handler = std::move(handler)] {
+            catchUpTimers();
+            handler();
+        };
         QWidget* w = controls_.widget(name);
         if (auto* button = qobject_cast<QAbstractButton*>(w))
             connect(button, &QAbstractButton::clicked, this, handler);
@@ -177,12 +183,18 @@ void Form1::connectHandlers() {
     // the same way.
     connect(controls_.textBox("NomeGiocatore"), &QLineEdit::returnPressed, this,
             [this] { clickControl("PulsanteStart"); });
-    connect(controls_.scrollBar("HScroll1"), &QScrollBar::valueChanged, this,
-            [this] { HScroll1_Change(); });
-    connect(controls_.scrollBar("HScroll2"), &QScrollBar::valueChanged, this,
-            [this] { HScroll2_Change(); });
-    connect(controls_.scrollBar("VScroll1"), &QScrollBar::valueChanged, this,
-            [this] { VScroll1_Change(); });
+    connect(controls_.scrollBar("HScroll1"), &QScrollBar::valueChanged, this, [this] {
+        catchUpTimers();
+        HScroll1_Change();
+    });
+    connect(controls_.scrollBar("HScroll2"), &QScrollBar::valueChanged, this, [this] {
+        catchUpTimers();
+        HScroll2_Change();
+    });
+    connect(controls_.scrollBar("VScroll1"), &QScrollBar::valueChanged, this, [this] {
+        catchUpTimers();
+        VScroll1_Change();
+    });
 }
 
 FormTimer& Form1::timer(const std::string& name) const {
@@ -204,6 +216,10 @@ bool Form1::clickControl(const std::string& name) {
 
 void Form1::showOnDesktop() {
     screenMode_->showOnDesktop();
+    // The player sees the game at the display's refreshes: timers much quicker than that run
+    // their beats in batches, one batch a refresh.
+    if (const DesktopWindow* desktop = screenMode_->desktopWindow())
+        beatBatches_.setRefreshInterval(desktop->refreshIntervalMs());
 }
 
 DesktopWindow* Form1::desktopWindow() const {
@@ -370,7 +386,7 @@ void Form1::presentFrame() {
 std::optional<int> Form1::nextFrameInMs() const {
     const FormTimer& animation = timer("TimerAnimazione");
     if (!animation.enabled()) return std::nullopt;
-    return animation.interval();
+    return animation.wakeIntervalMs();
 }
 
 } // namespace vorlin

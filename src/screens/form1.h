@@ -55,8 +55,9 @@ class Form1 : public QWidget, private GameWindow {
     Game& game() { return game_; }
     FormTimer& timer(const std::string& name) const;
     const std::vector<std::unique_ptr<FormTimer>>& timers() const { return timers_; }
-    // Brings the timers that fire only when asked (the random timer) up to now: before the
-    // game's values are read from outside.
+    // Brings the timers that fire only when asked (the random timer) up to now, and runs the
+    // beats of the batched timers that fell due: before a key, a click or another timer is
+    // handled, and before the game's values are read from outside.
     void catchUpTimers();
     // Shows the window on the desktop, where the player can grow it and the picture scales.
     void showOnDesktop();
@@ -157,6 +158,7 @@ class Form1 : public QWidget, private GameWindow {
     SpriteSheets sheets_;
     Game game_;
     Controls controls_;
+    BeatBatches beatBatches_;
     std::vector<std::unique_ptr<FormTimer>> timers_;
     std::map<std::string, FormTimer*> timerByName_;
     std::array<Picture, 7> backgrounds_; // schemes 1..6

@@ -5,16 +5,29 @@
 
 namespace vorlin {
 
+namespace {
+
+// How far past the refresh interval a batch of beats may reach: as far as a refresh waits for a
+// frame about to come. A period that would make a longer batch wakes at each beat.
+constexpr int kBatchBeyondRefreshMs = 4;
+
+} // namespace
+
+std::int64_t realClockMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
 FormTimer::FormTimer(std::string name, int interval, bool enabled, std::function<void()> handler,
-                     VirtualClock* clock)
+                     VirtualClock* clock, BeatBatches* batches)
     : name_(std::move(name)), interval_(interval), handler_(std::move(handler)), clock_(clock) {
     if (clock_) {
         clock_->add(this);
     } else {
-        realTimer_ = std::make_unique<PeriodicWakeup>([this] {
-            ++fireCount_;
-            handler_();
-        });
+        realTimer_ = std::make_unique<PeriodicWakeup>([this] { wake(); });
+        batches_ = batches;
+        if (batches_) batches_->add(this);
     }
     setEnabled(enabled);
 }
@@ -37,13 +50,48 @@ std::unique_ptr<FormTimer> FormTimer::catchingUp(std::string name, int interval,
 
 FormTimer::~FormTimer() {
     if (clock_) clock_->remove(this);
+    if (batches_) batches_->remove(this);
 }
 
 std::int64_t FormTimer::now() const {
-    if (clock_) return clock_->now();
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
+    return clock_ ? clock_->now() : realClockMs();
+}
+
+int FormTimer::beatsPerWake() const {
+    return batches_ ? batches_->beatsPerWake(std::max(interval_, 1)) : 1;
+}
+
+int FormTimer::wakeIntervalMs() const {
+    return std::max(interval_, 1) * beatsPerWake();
+}
+
+void FormTimer::wake() {
+    if (beatsPerWake() > 1) {
+        batches_->runDue();
+        return;
+    }
+    dueAt_ = now() + std::max(interval_, 1);
+    ++fireCount_;
+    handler_();
+}
+
+bool FormTimer::beatDue(std::int64_t at) const {
+    return enabled_ && realTimer_ && beatsPerWake() > 1 && dueAt_ <= at;
+}
+
+void FormTimer::fireBeat(std::int64_t at) {
+    const std::int64_t period = std::max(interval_, 1);
+    const std::int64_t longestLateness = 2 * static_cast<std::int64_t>(wakeIntervalMs());
+    if (at - dueAt_ >= longestLateness)
+        dueAt_ += ((at - dueAt_ - longestLateness) / period + 1) * period;
+    dueAt_ += period;
+    ++fireCount_;
+    handler_();
+}
+
+void FormTimer::rearm() {
+    if (!enabled_ || !realTimer_) return;
+    realTimer_->changePeriod(wakeIntervalMs());
 }
 
 void FormTimer::catchUp() {
@@ -64,10 +112,12 @@ void FormTimer::setEnabled(bool enabled) {
     if (catchUpHandler_) {
         if (enabled) dueAt_ = now() + std::max(interval_, 1);
     } else if (realTimer_) {
-        if (enabled)
-            realTimer_->start(interval_);
-        else
+        if (enabled) {
+            dueAt_ = now() + std::max(interval_, 1);
+            realTimer_->start(wakeIntervalMs());
+        } else {
             realTimer_->stop();
+        }
     } else if (enabled) {
         dueAt_ = clock_->now() + interval_;
     }
@@ -76,13 +126,50 @@ void FormTimer::setEnabled(bool enabled) {
 void FormTimer::setInterval(int interval) {
     catchUp();
     interval_ = interval;
-    if (realTimer_) realTimer_->changePeriod(interval);
+    if (realTimer_) realTimer_->changePeriod(wakeIntervalMs());
 }
 
 void FormTimer::fire(std::int64_t now) {
     dueAt_ = now + interval_;
     ++fireCount_;
     handler_();
+}
+
+void BeatBatches::setRefreshInterval(int ms) {
+    if (ms == refreshIntervalMs_) return;
+    refreshIntervalMs_ = ms;
+    for (FormTimer* timer : timers_)
+        timer->rearm();
+}
+
+int BeatBatches::beatsPerWake(int periodMs) const {
+    if (refreshIntervalMs_ <= periodMs) return 1;
+    const int beats = (refreshIntervalMs_ + periodMs - 1) / periodMs;
+    return beats * periodMs - refreshIntervalMs_ <= kBatchBeyondRefreshMs ? beats : 1;
+}
+
+void BeatBatches::remove(FormTimer* timer) {
+    timers_.erase(std::remove(timers_.begin(), timers_.end(), timer), timers_.end());
+}
+
+FormTimer* BeatBatches::nextDue(std::int64_t now) const {
+    FormTimer* next = nullptr;
+    for (FormTimer* timer : timers_)
+        if (timer->beatDue(now) && (!next || timer->dueAt() < next->dueAt())) next = timer;
+    return next;
+}
+
+void BeatBatches::runDue() {
+    if (running_) return;
+    running_ = true;
+    struct Done {
+        bool& running;
+        ~Done() { running = false; }
+    } done{running_};
+    // The beats due when the batch starts: one falling due while it runs waits for the next.
+    const std::int64_t now = realClockMs();
+    for (FormTimer* next = nextDue(now); next; next = nextDue(now))
+        next->fireBeat(now);
 }
 
 void VirtualClock::remove(FormTimer* timer) {
