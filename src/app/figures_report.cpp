@@ -29,7 +29,10 @@ extern "C" void noteFiguresAsked(int) {
     errno = savedErrno;
 }
 
-void writeFigures(const Form1& form) {
+void writeFigures(Form1& form) {
+    // The beats due by now are run first, as before a key: the count is every beat due, not
+    // only those of the batches already run.
+    form.catchUpTimers();
     const DesktopWindow* desktop = form.desktopWindow();
     std::fprintf(stderr, "figures %lld %llu %llu\n",
                  static_cast<long long>(QDateTime::currentMSecsSinceEpoch()),

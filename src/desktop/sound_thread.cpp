@@ -18,9 +18,19 @@ SoundThread::~SoundThread() {
 }
 
 void SoundThread::play(const std::string& path) {
+    const bool handOverWaiting = newest_.has_value();
+    newest_ = path;
+    if (!handOverWaiting)
+        QMetaObject::invokeMethod(&handOver_, [this] { handOverNewest(); }, Qt::QueuedConnection);
+}
+
+void SoundThread::handOverNewest() {
+    if (!newest_) return;
     SoundPlayer* player = player_;
     QMetaObject::invokeMethod(
-        player, [player, path] { player->play(path); }, Qt::QueuedConnection);
+        player, [player, path = std::move(*newest_)] { player->play(path); },
+        Qt::QueuedConnection);
+    newest_.reset();
 }
 
 } // namespace vorlin
