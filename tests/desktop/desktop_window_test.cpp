@@ -5,6 +5,7 @@
 #include "form_fixture.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QLineEdit>
 #include <QPixmap>
@@ -192,6 +193,23 @@ TEST_F(DesktopWindowTest, AFrameNotFollowedAsAnnouncedIsShownAllTheSame) {
     const QImage shown = onScreen();
     EXPECT_EQ(shown.copy(kField), everyTickPicture().copy(kField));
     EXPECT_EQ(shown.copy(kStatusCaptions), everyTickPicture().copy(kStatusCaptions));
+}
+
+// Frames that come once a refresh interval, measured to the millisecond, may come a little
+// before the refresh falls due: such a frame is shown at once, not after a wake-up of its own.
+TEST_F(DesktopWindowTest, AFrameJustShortOfTheRefreshIntervalIsShownAtOnce) {
+    settle();
+    tickBoth(1);
+    desktop->showNewestFrame();
+    QElapsedTimer sinceRefresh;
+    sinceRefresh.start();
+    tickBoth(2);
+    while (sinceRefresh.elapsed() < desktop->refreshIntervalMs() - 1)
+        QThread::usleep(100);
+    const std::uint64_t shownBefore = desktop->framesShown();
+    desktop->frameChanged(desktop->refreshIntervalMs());
+    QCoreApplication::processEvents();
+    EXPECT_GT(desktop->framesShown(), shownBefore);
 }
 
 // Grown to a whole-number or a fractional factor, the field is the frame scaled by nearest
