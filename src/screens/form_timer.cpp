@@ -70,6 +70,7 @@ void FormTimer::wake() {
         batches_->runDue();
         return;
     }
+    // Where the next beat falls, should the timer go on in batches (a shorter period).
     dueAt_ = now() + std::max(interval_, 1);
     ++fireCount_;
     handler_();
@@ -81,6 +82,7 @@ bool FormTimer::beatDue(std::int64_t at) const {
 
 void FormTimer::fireBeat(std::int64_t at) {
     const std::int64_t period = std::max(interval_, 1);
+    // Beats due more than two batches ago: the program was held up, and they are dropped.
     const std::int64_t longestLateness = 2 * static_cast<std::int64_t>(wakeIntervalMs());
     if (at - dueAt_ >= longestLateness)
         dueAt_ += ((at - dueAt_ - longestLateness) / period + 1) * period;
