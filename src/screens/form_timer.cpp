@@ -11,13 +11,14 @@ namespace {
 // frame about to come. A period that would make a longer batch wakes at each beat.
 constexpr int kBatchBeyondRefreshMs = 4;
 
-} // namespace
-
+// Milliseconds on the real clock the timers run on.
 std::int64_t realClockMs() {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
                std::chrono::steady_clock::now().time_since_epoch())
         .count();
 }
+
+} // namespace
 
 FormTimer::FormTimer(std::string name, int interval, bool enabled, std::function<void()> handler,
                      VirtualClock* clock, BeatBatches* batches)
@@ -77,7 +78,7 @@ void FormTimer::wake() {
 }
 
 bool FormTimer::beatDue(std::int64_t at) const {
-    return enabled_ && realTimer_ && beatsPerWake() > 1 && dueAt_ <= at;
+    return enabled_ && beatsPerWake() > 1 && dueAt_ <= at;
 }
 
 void FormTimer::fireBeat(std::int64_t at) {

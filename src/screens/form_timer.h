@@ -54,7 +54,7 @@ class FormTimer {
     // or the span of a batch of beats.
     int wakeIntervalMs() const;
 
-    // Used by the virtual clock.
+    // Used by the virtual clock (the due time by BeatBatches too).
     std::int64_t dueAt() const { return dueAt_; }
     void fire(std::int64_t now);
 
@@ -116,9 +116,6 @@ class BeatBatches {
     bool running_ = false;
     std::vector<FormTimer*> timers_;
 };
-
-// Milliseconds on the real clock the timers run on.
-std::int64_t realClockMs();
 
 // Time for replays: nothing happens until advance() is called; then every switched-on timer
 // fires at its interval, in order of due time (a timer switched on at t first fires at
