@@ -183,18 +183,15 @@ void Form1::connectHandlers() {
     // the same way.
     connect(controls_.textBox("NomeGiocatore"), &QLineEdit::returnPressed, this,
             [this] { clickControl("PulsanteStart"); });
-    connect(controls_.scrollBar("HScroll1"), &QScrollBar::valueChanged, this, [this] {
-        catchUpTimers();
-        HScroll1_Change();
-    });
-    connect(controls_.scrollBar("HScroll2"), &QScrollBar::valueChanged, this, [this] {
-        catchUpTimers();
-        HScroll2_Change();
-    });
-    connect(controls_.scrollBar("VScroll1"), &QScrollBar::valueChanged, this, [this] {
-        catchUpTimers();
-        VScroll1_Change();
-    });
+    using Change = void (Form1::*)();
+    const std::pair<const char*, Change> barChanges[] = {{"HScroll1", &Form1::HScroll1_Change},
+                                                         {"HScroll2", &Form1::HScroll2_Change},
+                                                         {"VScroll1", &Form1::VScroll1_Change}};
+    for (const auto& [bar, change] : barChanges)
+        connect(controls_.scrollBar(bar), &QScrollBar::valueChanged, this, [this, change] {
+            catchUpTimers();
+            (this->*change)();
+        });
 }
 
 FormTimer& Form1::timer(const std::string& name) const {
